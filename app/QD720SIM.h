@@ -1,0 +1,25 @@
+// Program start-up: the catalogues before any window, the splash, the windows
+// in their creation order, then the main window is shown.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Platform.h"
+#include "app/SimForm.h"
+
+namespace qd {
+
+struct Program {
+    std::string title;
+    std::string helpFile;
+    std::unique_ptr<TSimForm> form;
+    std::vector<std::string> createdWindows;  // in creation order, TSimForm first
+};
+
+// Runs the start-up up to and including FormShow. On a bad catalogue row the
+// fatal stop is told and the result has no form.
+Program StartProgram(Platform& platform, const std::string& programPath);
+
+}  // namespace qd

@@ -1,0 +1,282 @@
+#include "app/SimForm.h"
+
+#include <exception>
+#include <filesystem>
+
+#include "core/FatalStop.h"
+#include "core/FaultCatalogue.h"
+
+namespace qd {
+
+namespace {
+std::vector<Timer*> TimerList(FormControls& c) {
+    auto table = c.TimerTable();
+    return {table.begin(), table.end()};
+}
+}  // namespace
+
+const std::vector<FormWindow>& StartupWindows() {
+    static const std::vector<FormWindow> windows = {
+        {"TREVHIS1", "Software Revision History"},
+        {"TWinV", "Scan Results"},
+        {"TUserInformation", "Action Message"},
+        {"TUserInformation2", "Project Information"},
+        {"TWinV2", "Report Info"},
+        {"TShowMessageBB", "Action Message"},
+        {"TSimInformation", "Simulator Information"},
+        {"TAboutBox", "About"},
+        {"TPSetup", "Program Setup"},
+        {"TProxyForm", "Proxy Settings"},
+    };
+    return windows;
+}
+
+TSimForm::TSimForm(Platform& p, std::unique_ptr<DriveData> d)
+    : platform(p), data(std::move(d)), clock(TimerList(*this)), REGIST(p.settings) {
+    REGIST.Path = kSettingsPath;
+    clock.halted = [this] { return halted || closed; };
+    WireTimers();
+}
+
+void TSimForm::WireTimers() {
+    const std::pair<Timer*, void (TSimForm::*)()> handlers[] = {
+        {&MainTimer, &TSimForm::MainTimerTimer},
+        {&ControlLoopTimer, &TSimForm::ControlLoopTimerTimer},
+        {&AccDecTimer, &TSimForm::ADTimer},
+        {&DelayTimer, &TSimForm::DelayTimerTimer},
+        {&OLTIMER, &TSimForm::OLTIMERTimer},
+        {&BlinkTimer2, &TSimForm::BlinkTimer2Timer},
+        {&BlinkTimer3, &TSimForm::BlinkTimer3Timer},
+        {&BlinkTimer4, &TSimForm::BlinkTimer4Timer},
+        {&OperatorLedTimer, &TSimForm::OperatorLedTimerTimer},
+        {&RunLedSeq, &TSimForm::RunLedSeqTimer},
+        {&MonitorTimer, &TSimForm::MonitorTimerTimer},
+        {&AlarmActiveTimer, &TSimForm::AlarmActiveTimerTimer},
+        {&InfoTimer, &TSimForm::InfoTimerTimer},
+        {&SplashTimer, &TSimForm::SplashTimerTimer},
+        {&CheckUpdateStartTimer, &TSimForm::CheckUpdateStartTimerTimer},
+        {&FlashTimer, &TSimForm::FlashTimerTimer},
+    };
+    for (const auto& [timer, handler] : handlers) {
+        auto h = handler;
+        timer->onTimer = [this, h] { Run([this, h] { (this->*h)(); }); };
+    }
+}
+
+void TSimForm::Halt() {
+    halted = true;
+    for (Timer* t : TimerTable()) t->SetEnabled(false);
+}
+
+void TSimForm::Run(const std::function<void()>& handler) {
+    if (halted || closed) return;
+    try {
+        handler();
+    } catch (const FatalStopError& e) {
+        Halt();
+        platform.fatal.Stop(e.what());
+    } catch (const std::exception& e) {
+        Halt();
+        // The first-run question installs a handler of its own, worded without the blank.
+        const char* tail = autoUpdateQuestionShown ? " Program Aborted!" : " Program Aborted !";
+        platform.fatal.Stop(std::string("EXCEPTION ERROR : ") + e.what() + tail);
+    }
+}
+
+// ---------------------------------------------------------------- window life
+
+void TSimForm::FormShow() {
+    URL.caption = kHomePage;
+    URL.target = kHomePage;
+
+    // The operator's group letters and preset 0; the verify list.
+    bool anyGroup = false;
+    for (int i = 1; i <= data->state.parameterCount; ++i) {
+        const ParameterEntry* e = data->parameters.Entry(i);
+        if (e && IsOffered(data->state, *e)) anyGroup = true;
+    }
+    if (!anyGroup) {
+        platform.messages.Information("No Parameter groups found");
+        dxBarButton9Click();
+        return;
+    }
+
+    Connector.visible = false;
+    FacePlate.visible = false;
+
+    BuildFaultCatalogue(data->faults, data->state,
+                        FaultLists{Fault_List, Alarm_List, Opr_Alarm_List, Autotune_Fault});
+
+    MainTimer.SetEnabled(true);
+    ControlLoopTimer.SetEnabled(true);
+    OperatorLedTimer.SetEnabled(true);
+    AccDecTimer.SetEnabled(true);
+    DelayTimer.SetEnabled(true);
+    MonitorTimer.SetEnabled(true);
+    AlarmActiveTimer.SetEnabled(false);
+    RunLedSeq.SetEnabled(false);
+
+    LoadSetupAndProxySettings();
+    GiveUpdateComponentVersion();
+    ReadStoredFlags();
+    ReadLastRunVersion();
+    AskRevisionHistory();
+    StoreLastRunVersion();
+    AskAutoUpdate();
+
+    if (showSimulatorInformation)
+        InfoTimer.SetEnabled(true);
+    else
+        SplashTimer.SetEnabled(true);
+
+    if (updateCheckEnabled) {
+        CheckUpdateStartTimer.SetEnabled(true);
+        STATUSPANEL4.text = "Checking for updates...";
+        STATUSPANEL4.visible = true;
+    } else {
+        STATUSPANEL4.text.clear();
+        STATUSPANEL4.visible = false;
+    }
+}
+
+void TSimForm::FormClose() {
+    for (Timer* t : {&MainTimer, &ControlLoopTimer, &OperatorLedTimer, &AccDecTimer, &DelayTimer,
+                     &MonitorTimer, &AlarmActiveTimer, &RunLedSeq})
+        t->SetEnabled(false);
+    REGIST.WriteBool("PRG", "T01", TerminalVersion.checked);
+    closed = true;
+}
+
+void TSimForm::dxBarButton9Click() { platform.windows.CloseMainWindow(); }
+
+void TSimForm::InfoTimerTimer() {
+    InfoTimer.SetEnabled(false);
+    if (splashShown) {
+        splashShown = false;
+        platform.windows.DestroySplash();
+    }
+    platform.windows.ShowModal("TSimInformation");
+}
+
+void TSimForm::SplashTimerTimer() {
+    SplashTimer.SetEnabled(false);
+    if (splashShown) {
+        splashShown = false;
+        platform.windows.DestroySplash();
+    }
+}
+
+void TSimForm::BitBtn6Click() {
+    if (Connector.visible) {  // terminals -> faceplate
+        Connector.visible = false;
+        FacePlate.visible = true;
+        Shape8.visible = Shape9.visible = false;
+    } else if (FacePlate.visible) {  // faceplate -> information
+        Connector.visible = false;
+        FacePlate.visible = false;
+        Shape8.visible = Shape9.visible = true;
+    } else {  // information -> terminals
+        Connector.visible = true;
+        FacePlate.visible = false;
+        Shape8.visible = Shape9.visible = false;
+    }
+}
+
+// ------------------------------------------------- start-up steps of the shell
+
+void TSimForm::LoadSetupAndProxySettings() {
+    updateCheckEnabled = REGIST.ReadBool("PRG", "L2", false);
+}
+
+void TSimForm::GiveUpdateComponentVersion() { platform.update.SetVersion(kProgramVersion); }
+
+void TSimForm::ReadStoredFlags() {
+    showSimulatorInformation = REGIST.ReadBool("PRG", "L30", true);
+    alternateTerminalBoard = REGIST.ReadBool("PRG", "T01", false);
+    TerminalVersion.checked = alternateTerminalBoard;
+    TerminalVersionClick();
+}
+
+void TSimForm::ReadLastRunVersion() {
+    REGIST.ReadString("PROGRAM", "VERSION", lastRunVersion, "-1");
+    askAutoUpdate = REGIST.ReadBool("PRG", "VY2", true);
+}
+
+void TSimForm::AskRevisionHistory() {
+    const std::filesystem::path rev =
+        std::filesystem::path(data->state.programFolder) / "QD720SIM_REV.RTF";
+    std::error_code ec;
+    if (!std::filesystem::exists(rev, ec) || lastRunVersion == kProgramVersion) return;
+    if (platform.messages.Confirm(
+            "This software has recently been updated, would you like to view the "
+            "changes?\r\rThe Software Revision history is also available in the about window "
+            "that can be activated from the help menu."))
+        platform.windows.ShowModal("TREVHIS1");
+}
+
+void TSimForm::StoreLastRunVersion() { REGIST.WriteString("PROGRAM", "VERSION", kProgramVersion); }
+
+void TSimForm::AskAutoUpdate() {
+    if (!askAutoUpdate) return;
+    REGIST.WriteBool("PRG", "VY2", false);
+    autoUpdateQuestionShown = true;
+    platform.windows.ShowModal("TAutoUpdateSelection");
+}
+
+// ------------------------------------------- handlers filled by later modules
+
+void TSimForm::MainTimerTimer() {}
+void TSimForm::ControlLoopTimerTimer() {}
+void TSimForm::ADTimer() {}
+void TSimForm::DelayTimerTimer() {}
+void TSimForm::OLTIMERTimer() {}
+void TSimForm::BlinkTimer2Timer() {}
+void TSimForm::BlinkTimer3Timer() {}
+void TSimForm::BlinkTimer4Timer() {}
+void TSimForm::OperatorLedTimerTimer() {}
+void TSimForm::RunLedSeqTimer() {}
+void TSimForm::MonitorTimerTimer() {}
+void TSimForm::AlarmActiveTimerTimer() {}
+void TSimForm::CheckUpdateStartTimerTimer() { CheckUpdateStartTimer.SetEnabled(false); }
+void TSimForm::FlashTimerTimer() {
+    STATUSPANEL4.text = STATUSPANEL4.text == "Update Available" ? "" : "Update Available";
+}
+
+void TSimForm::EscKeyClick() {}
+void TSimForm::LeftKeyClick() {}
+void TSimForm::EnterKeyClick() {}
+void TSimForm::UpKeyClick() {}
+void TSimForm::DownkeyClick() {}
+void TSimForm::RunKeyClick() {}
+void TSimForm::StopKeyClick() {}
+void TSimForm::LOREKEYClick() {}
+
+void TSimForm::TerminalVersionClick() {
+    USA_Term.visible = !TerminalVersion.checked;
+    EuroTerminal.visible = TerminalVersion.checked;
+}
+void TSimForm::FaultButtonClick() {}
+void TSimForm::AutotuneButtonClick() {}
+void TSimForm::AlarmButtonMouseDown() {}
+void TSimForm::AlarmButtonMouseUp() {}
+void TSimForm::OprAlarmButtonMouseDown() {}
+void TSimForm::OprAlarmButtonMouseUp() {}
+void TSimForm::Fault_ListChange() {}
+void TSimForm::Alarm_ListChange() {}
+void TSimForm::Opr_Alarm_ListChange() {}
+void TSimForm::Autotune_FaultChange() {}
+void TSimForm::RJ45_OPENClick() {}
+void TSimForm::RJ45_CLOSEDClick() {}
+
+void TSimForm::HelpClick() {}
+void TSimForm::PDFClick() {}
+void TSimForm::PDFClick2() {}
+void TSimForm::PDFClick3() {}
+void TSimForm::btnHomePageClick() { platform.shell.Open(URL.target); }
+void TSimForm::SimInfoClick() { platform.windows.ShowModal("TSimInformation"); }
+void TSimForm::btnAboutUsClick() { platform.windows.ShowModal("TAboutBox"); }
+void TSimForm::CheckforUpdatesClick() {}
+void TSimForm::dxBarButton2Click() {}
+void TSimForm::STATUSPANEL4Click() {}
+
+}  // namespace qd

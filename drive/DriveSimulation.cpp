@@ -1,0 +1,1 @@
+#include "drive/DriveSimulation.h"
