@@ -5,17 +5,10 @@
 
 #include <string>
 
+#include "core/MessageBoxes.h"
+
 namespace qd {
 
-class MessageBoxes {
-public:
-    virtual ~MessageBoxes() = default;
-    virtual void Information(const std::string& text) = 0;
-    virtual void Error(const std::string& text) = 0;
-    virtual void Warning(const std::string& text) = 0;
-    // A Yes/No question; true for Yes.
-    virtual bool Confirm(const std::string& text) = 0;
-};
 
 // Modal windows, the splash and the main window's own life.
 class WindowSystem {

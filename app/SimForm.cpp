@@ -89,13 +89,8 @@ void TSimForm::FormShow() {
     URL.caption = kHomePage;
     URL.target = kHomePage;
 
-    // The operator's group letters and preset 0; the verify list.
-    bool anyGroup = false;
-    for (int i = 1; i <= data->state.parameterCount; ++i) {
-        const ParameterEntry* e = data->parameters.Entry(i);
-        if (e && IsOffered(data->state, *e)) anyGroup = true;
-    }
-    if (!anyGroup) {
+    OperatorContext op = Operator();
+    if (!PrepareOperatorAtStartup(op)) {
         platform.messages.Information("No Parameter groups found");
         dxBarButton9Click();
         return;
@@ -225,48 +220,12 @@ void TSimForm::AskAutoUpdate() {
 
 // ------------------------------------------- handlers filled by later modules
 
-void TSimForm::MainTimerTimer() {}
-void TSimForm::ControlLoopTimerTimer() {}
-void TSimForm::ADTimer() {}
-void TSimForm::DelayTimerTimer() {}
-void TSimForm::OLTIMERTimer() {}
-void TSimForm::BlinkTimer2Timer() {}
-void TSimForm::BlinkTimer3Timer() {}
-void TSimForm::BlinkTimer4Timer() {}
-void TSimForm::OperatorLedTimerTimer() {}
-void TSimForm::RunLedSeqTimer() {}
-void TSimForm::MonitorTimerTimer() {}
-void TSimForm::AlarmActiveTimerTimer() {}
 void TSimForm::CheckUpdateStartTimerTimer() { CheckUpdateStartTimer.SetEnabled(false); }
 void TSimForm::FlashTimerTimer() {
     STATUSPANEL4.text = STATUSPANEL4.text == "Update Available" ? "" : "Update Available";
 }
 
-void TSimForm::EscKeyClick() {}
-void TSimForm::LeftKeyClick() {}
-void TSimForm::EnterKeyClick() {}
-void TSimForm::UpKeyClick() {}
-void TSimForm::DownkeyClick() {}
-void TSimForm::RunKeyClick() {}
-void TSimForm::StopKeyClick() {}
-void TSimForm::LOREKEYClick() {}
 
-void TSimForm::TerminalVersionClick() {
-    USA_Term.visible = !TerminalVersion.checked;
-    EuroTerminal.visible = TerminalVersion.checked;
-}
-void TSimForm::FaultButtonClick() {}
-void TSimForm::AutotuneButtonClick() {}
-void TSimForm::AlarmButtonMouseDown() {}
-void TSimForm::AlarmButtonMouseUp() {}
-void TSimForm::OprAlarmButtonMouseDown() {}
-void TSimForm::OprAlarmButtonMouseUp() {}
-void TSimForm::Fault_ListChange() {}
-void TSimForm::Alarm_ListChange() {}
-void TSimForm::Opr_Alarm_ListChange() {}
-void TSimForm::Autotune_FaultChange() {}
-void TSimForm::RJ45_OPENClick() {}
-void TSimForm::RJ45_CLOSEDClick() {}
 
 void TSimForm::HelpClick() {}
 void TSimForm::PDFClick() {}

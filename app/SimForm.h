@@ -13,7 +13,9 @@
 #include "app/Registry.h"
 #include "core/DriveData.h"
 #include "core/FormControls.h"
+#include "drive/DriveContext.h"
 #include "drive/DriveSimulation.h"
+#include "operator/OperatorContext.h"
 #include "operator/OperatorPanel.h"
 #include "operator/SegmentDisplay.h"
 
@@ -58,6 +60,12 @@ public:
     // The program has stopped itself (fatal stop); nothing runs any more.
     bool halted = false;
     bool closed = false;
+
+    // The views the operator and the drive model work through.
+    OperatorContext Operator() {
+        return {*this, *data, panel, display, sim, platform.messages};
+    }
+    DriveContext Drive() { return {*this, *data, sim, platform.messages}; }
 
     // Runs a handler under the application-wide exception handler.
     void Run(const std::function<void()>& handler);
