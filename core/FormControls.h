@@ -22,9 +22,9 @@ struct FormControls {
     // Power and terminal board.
     Switch MainPower{"MainPower"};
     Switch S1{"S1"}, S2{"S2"}, S3{"S3"}, S4{"S4"}, S5{"S5"}, S6{"S6"}, S7{"S7"};
-    Switch BASEBLOCK_EXT{"BASEBLOCK_EXT"};
-    Lamp MA{"MA"}, MB{"MB"}, P1{"P1"}, P2{"P2"};
-    Readout AMOUTPUT{"AMOUTPUT"}, MPOUTPUT{"MPOUTPUT"};
+    Switch BASEBLOCK_EXT{"BASEBLOCK_EXT", true, "Click here to connect/disconnect"};
+    Lamp MA{"MA"}, MB{"MB", true}, P1{"P1"}, P2{"P2"};
+    Readout AMOUTPUT{"AMOUTPUT", 0, false}, MPOUTPUT{"MPOUTPUT", 0, false};
     Knob A1POT{"A1POT", 0, 10, 0}, A2POT{"A2POT", 0, 10, 0};
     Knob RPINPUT{"RPINPUT", 0, 100, 0};
     CheckBox TerminalVersion{"TerminalVersion"};

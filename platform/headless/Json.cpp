@@ -81,6 +81,7 @@ std::string Quote(const std::string& s) {
 std::string Json::Dump() const {
     switch (kind) {
         case Kind::Null: return "null";
+        case Kind::Bool: return number != 0 ? "true" : "false";
         case Kind::Number: return FormatNumber(number);
         case Kind::String: return Quote(text);
         case Kind::Array: {

@@ -8,7 +8,7 @@
 namespace qd::headless {
 
 struct Json {
-    enum class Kind { Null, Number, String, Array, Object };
+    enum class Kind { Null, Bool, Number, String, Array, Object };
     Kind kind = Kind::Null;
     double number = 0;
     std::string text;
@@ -17,7 +17,13 @@ struct Json {
 
     Json() = default;
     static Json Num(double v);
-    static Json Flag(bool v) { return Num(v ? 1 : 0); }
+    static Json Flag(bool v) { return Num(v ? 1 : 0); }  // flags are 0 or 1
+    static Json Bool(bool v) {
+        Json j;
+        j.kind = Kind::Bool;
+        j.number = v ? 1 : 0;
+        return j;
+    }
     static Json Str(std::string s);
     static Json Arr(std::vector<Json> v);
     static Json Obj() {

@@ -285,7 +285,7 @@ private:
         return Json::Obj()
             .Add("type", Json::Str("value"))
             .Add("code", Json::Str(Upper(code)))
-            .Add("found", Json::Flag(found))
+            .Add("found", Json::Bool(found))
             .Add("value", Json::Num(value));
     }
 

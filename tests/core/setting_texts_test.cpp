@@ -70,7 +70,7 @@ TEST(SettingTextLists, SpotChecksOfExactTexts) {
     EXPECT_EQ(out.back(), "192 DO 3 for APPX [Reverse]");
 }
 
-class BuiltDriveTest : public ::testing::Test {
+class SettingTextsOfBuiltDriveTest : public ::testing::Test {
 protected:
     void SetUp() override { InitialiseDriveData(*d, "/tmp/x/qd720-script"); }
 
@@ -100,20 +100,20 @@ protected:
     std::unique_ptr<DriveData> d = std::make_unique<DriveData>();
 };
 
-TEST_F(BuiltDriveTest, StartUpAttachesTheListsByRegister) {
+TEST_F(SettingTextsOfBuiltDriveTest, StartUpAttachesTheListsByRegister) {
     EXPECT_EQ(Parameter('H', '1', 1).settingTexts.Count(), 88);
     EXPECT_EQ(Parameter('H', '1', 7).settingTexts.Count(), 88);
     EXPECT_EQ(Parameter('H', '2', 1).settingTexts.Count(), 108);
     ExpectListsAttached();
 }
 
-TEST_F(BuiltDriveTest, RepeatedInitialisationsDoNotDoubleTheLists) {
+TEST_F(SettingTextsOfBuiltDriveTest, RepeatedInitialisationsDoNotDoubleTheLists) {
     ReinitialiseDriveData(*d, 2220);
     ReinitialiseDriveData(*d, 3330);
     ExpectListsAttached();
 }
 
-TEST_F(BuiltDriveTest, LookUpYieldsTheTextOfTheCurrentSetting) {
+TEST_F(SettingTextsOfBuiltDriveTest, LookUpYieldsTheTextOfTheCurrentSetting) {
     struct Case {
         char digit;
         uint16_t number;

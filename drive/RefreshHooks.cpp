@@ -1,0 +1,8 @@
+#include "drive/RefreshHooks.h"
+
+namespace qd {
+
+void RefreshMotorQuantities(DriveContext&) {}
+void CheckSelfRaisedFaults(DriveContext&) {}
+
+}  // namespace qd
