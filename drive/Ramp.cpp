@@ -73,17 +73,17 @@ void RampTick(DriveContext& c) {
     // 5: one step from the snapshot of the last cycle; the sign of the change
     // picks the step, and a step that ends within one step of 0 snaps to 0.
     const double snap = m.outputSnapshot;
-    const double a = m.accelStep;
-    const double d = m.decelStep;
+    const float a = m.accelStep;
+    const float d = m.decelStep;
     const bool moving = s.runningForward || s.runningReverse || m.runFlashing;
     const double gap = std::fabs(target - snap);
     if (gap < d && gap < a && std::fabs(target) < 0.001 && std::fabs(snap) < 0.001) {
         s.outputFrequency = 0;
     } else if (target < snap && moving) {
-        s.outputFrequency = snap - d > target ? Finite(s.outputFrequency - d) : Finite(target);
+        s.outputFrequency = snap - d > target ? s.outputFrequency - d : Finite(target);
         if (std::fabs(s.outputFrequency) <= d) s.outputFrequency = 0;
     } else if (target > snap && moving) {
-        s.outputFrequency = snap + a < target ? Finite(s.outputFrequency + a) : Finite(target);
+        s.outputFrequency = snap + a < target ? s.outputFrequency + a : Finite(target);
         if (std::fabs(s.outputFrequency) <= a) s.outputFrequency = 0;
     } else if (!moving) {
         s.outputFrequency = 0;
