@@ -4,11 +4,12 @@
 
 namespace qd {
 
-Program StartProgram(Platform& platform, const std::string& programPath) {
+Program StartProgram(Platform& platform, const std::string& programPath,
+                     DriveDataInitialiser initialise) {
     Program program;
     auto data = std::make_unique<DriveData>();
     try {
-        InitialiseDriveData(*data, programPath);
+        initialise(*data, programPath);
     } catch (const FatalStopError& e) {
         platform.fatal.Stop(e.what());
         return program;

@@ -18,8 +18,12 @@ struct Program {
     std::vector<std::string> createdWindows;  // in creation order, TSimForm first
 };
 
+using DriveDataInitialiser = void (*)(DriveData&, const std::string& programPath);
+
 // Runs the start-up up to and including FormShow. On a bad catalogue row the
-// fatal stop is told and the result has no form.
-Program StartProgram(Platform& platform, const std::string& programPath);
+// fatal stop is told and the result has no form. Tests may pass their own
+// catalogue initialisation.
+Program StartProgram(Platform& platform, const std::string& programPath,
+                     DriveDataInitialiser initialise = InitialiseDriveData);
 
 }  // namespace qd

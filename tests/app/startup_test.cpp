@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "app/QD720SIM.h"
+#include "core/FatalStop.h"
 #include "support/RecordingPlatform.h"
 
 namespace qd {
@@ -105,6 +106,20 @@ TEST(StartupTest, TheUpdateCheckPanelShowsWhenTheCheckIsEnabled) {
     EXPECT_EQ(program.form->STATUSPANEL4.text, "Checking for updates...");
 }
 
+TEST(StartupTest, ABadCatalogueRowStopsTheProgramBeforeAnyWindow) {
+    RecordingPlatform p;
+    p.SeedReturningUser();
+    const DriveDataInitialiser badRow = [](DriveData& d, const std::string&) {
+        d.state.lastListNumber = 0;
+        RegisterParameter(d, 0, "Z1-01", 1, "Bad", "", {5, 5, 5, 5}, 5, 5, 1, {4, 4, 4, 4}, 0, 0,
+                          FullVariants(), 0, 0);
+    };
+    const Program program = StartProgram(p.services, "/tmp/qd720sim", badRow);
+    EXPECT_FALSE(program.form);
+    EXPECT_TRUE(p.events.empty());  // not even the splash
+    EXPECT_EQ(p.fatalMessages, (std::vector<std::string>{"PARAMETER LIST ERROR MIN>=MAX LIST NO. :Z1-01"}));
+}
+
 struct ShellFixture : ::testing::Test {
     RecordingPlatform p;
     Program program;
@@ -126,6 +141,12 @@ TEST_F(ShellFixture, AnEscapedExceptionStopsTheProgramWithItsMessage) {
     bool ran = false;
     form().Run([&] { ran = true; });
     EXPECT_FALSE(ran);
+}
+
+TEST_F(ShellFixture, ACatalogueStopInAHandlerShowsItsOwnMessage) {
+    form().Run([] { throw FatalStopError("Error in list, Address: H1-01"); });
+    EXPECT_EQ(p.fatalMessages, (std::vector<std::string>{"Error in list, Address: H1-01"}));
+    EXPECT_TRUE(form().halted);
 }
 
 TEST_F(ShellFixture, AfterTheFirstRunQuestionTheAbortTextHasNoBlank) {
