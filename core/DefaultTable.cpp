@@ -1,6 +1,5 @@
 #include "core/DefaultTable.h"
 
-
 namespace qd {
 
 namespace {

@@ -12,6 +12,7 @@ namespace qd {
 // One slot per capacity-dependent parameter (the 98 rows of the catalogue that
 // take their defaults from the table), in catalogue order.
 enum class DefaultSlot : int {
+    // clang-format off
     B2_04, B3_01, B3_02, B3_06, B5_38, B5_39, B8_02, B8_03,
     B8_04, C2_01, C3_01, C3_02, C3_05, C4_01, C4_02, C5_01,
     C5_02, C5_03, C5_04, C6_01, C6_02, C6_03, C6_04, C6_05,
@@ -25,6 +26,7 @@ enum class DefaultSlot : int {
     L2_11, L3_01, L3_02, L3_04, L3_06, L3_17, L3_20, L3_21,
     L3_24, L8_02, L8_07, L8_09, L8_18, N1_03, O1_10, O1_11,
     O2_04, O2_06,
+    // clang-format on
     Count
 };
 

@@ -16,7 +16,9 @@ constexpr uint32_t CodeKey(char groupLetter, char groupDigit, uint16_t number) {
            (static_cast<uint32_t>(static_cast<unsigned char>(groupDigit)) << 16) | number;
 }
 
-[[noreturn]] void Stop(const std::string& message) { throw FatalStopError(message); }
+[[noreturn]] void Stop(const std::string& message) {
+    throw FatalStopError(message);
+}
 
 // The two code digits as a decimal number; every catalogue row has digits there.
 uint16_t CodeNumber(char tens, char units) {
@@ -28,14 +30,51 @@ uint16_t CodeNumber(char tens, char units) {
 
 // Hexadecimal digits at the start of the first three characters; none gives 0.
 int SettingTextNumber(const std::string& text) {
+    const char* c = text.c_str();  // the terminating 0 ends the digits
     int result = 0;
-    for (size_t i = 0; i < text.size() && i < 3; ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (!std::isxdigit(c)) break;
-        const int v = std::isdigit(c) ? c - '0' : std::tolower(c) - 'a' + 10;
+    for (int i = 0; i < 3; ++i, ++c) {
+        int v;
+        if (*c >= '0' && *c <= '9') {
+            v = *c - '0';
+        } else if (*c >= 'a' && *c <= 'f') {
+            v = *c - 'a' + 10;
+        } else if (*c >= 'A' && *c <= 'F') {
+            v = *c - 'A' + 10;
+        } else {
+            break;
+        }
         result = result * 16 + v;
     }
     return result;
+}
+
+constexpr int kDenseSize = 26 * 10 * 100;
+
+// Slot of the flat index; -1 for codes outside it (the placeholder "---00").
+int DenseSlot(char groupLetter, char groupDigit, uint16_t number) {
+    if (groupLetter < 'A' || groupLetter > 'Z' || groupDigit < '0' || groupDigit > '9' ||
+        number > 99)
+        return -1;
+    return ((groupLetter - 'A') * 10 + (groupDigit - '0')) * 100 + number;
+}
+
+void RebuildIndex(const ParameterCatalogue& c, int32_t count) {
+    c.byCode.clear();
+    const int last = count < kMaxParameters ? count : kMaxParameters;
+    for (int position = 1; position <= last; ++position) {
+        const ParameterEntry* e = c.Entry(position);
+        if (e == nullptr) continue;
+        c.byCode[CodeKey(e->groupLetter, e->groupDigit, e->number)].push_back(
+            static_cast<uint16_t>(position));
+    }
+    c.byCodeDense.assign(kDenseSize, nullptr);
+    for (const auto& [key, positions] : c.byCode) {
+        const int slot = DenseSlot(static_cast<char>(key >> 24), static_cast<char>(key >> 16),
+                                   static_cast<uint16_t>(key & 0xFFFF));
+        if (slot >= 0) c.byCodeDense[slot] = &positions;  // map nodes do not move
+    }
+    c.indexValid = true;
+    c.indexedCount = count;
 }
 
 // Positions (1-based, catalogue order) of the entries with a code; the index is
@@ -43,19 +82,10 @@ int SettingTextNumber(const std::string& text) {
 const std::vector<uint16_t>* Positions(const DriveData& d, char groupLetter, char groupDigit,
                                        uint16_t number) {
     const ParameterCatalogue& c = d.parameters;
-    const int32_t count = d.state.parameterCount;
-    if (!c.indexValid || c.indexedCount != count) {
-        c.byCode.clear();
-        const int last = count < kMaxParameters ? count : kMaxParameters;
-        for (int position = 1; position <= last; ++position) {
-            const ParameterEntry* e = c.Entry(position);
-            if (e == nullptr) continue;
-            c.byCode[CodeKey(e->groupLetter, e->groupDigit, e->number)].push_back(
-                static_cast<uint16_t>(position));
-        }
-        c.indexValid = true;
-        c.indexedCount = count;
-    }
+    if (!c.indexValid || c.indexedCount != d.state.parameterCount)
+        RebuildIndex(c, d.state.parameterCount);
+    const int slot = DenseSlot(groupLetter, groupDigit, number);
+    if (slot >= 0) return c.byCodeDense[slot];
     const auto it = c.byCode.find(CodeKey(groupLetter, groupDigit, number));
     return it == c.byCode.end() ? nullptr : &it->second;
 }
@@ -88,8 +118,8 @@ void RegisterParameter(DriveData& d, uint8_t mode, const std::string& code, uint
                        const std::string& name, const std::string& unit,
                        const std::array<float, 4>& defaults, float minimum, float maximum,
                        float step, const std::array<uint8_t, 4>& accessLevels, uint8_t editType,
-                       uint8_t changeableDuringRun, const VariantSet& variants,
-                       int32_t displayMode, int32_t storeAction) {
+                       uint8_t changeableDuringRun, const VariantSet& variants, int32_t displayMode,
+                       int32_t storeAction) {
     DriveState& s = d.state;
     ParameterCatalogue& c = d.parameters;
     c.indexValid = false;
@@ -102,13 +132,13 @@ void RegisterParameter(DriveData& d, uint8_t mode, const std::string& code, uint
         s.lastListNumber = s.listNumber;
         ++s.parameterCount;
         if (s.parameterCount > kMaxParameters) Stop("Maximum number of parameters exceeded!");
-        c.entries[s.listNumber - 1] = std::make_unique<ParameterEntry>();
     }
-    // A rebuild works on the entries of the first build; there is none past it.
+    // Only reachable when the counters were reset by hand: no position past the array,
+    // and a rebuild works on the entries of the first build.
+    if (s.listNumber > kMaxParameters || (mode != 0 && c.Entry(s.listNumber) == nullptr))
+        throw std::out_of_range("RegisterParameter: no entry " + std::to_string(s.listNumber));
+    if (mode == 0) c.entries[s.listNumber - 1] = std::make_unique<ParameterEntry>();
     ParameterEntry* e = c.Entry(s.listNumber);
-    if (e == nullptr)
-        throw std::out_of_range("RegisterParameter: no entry " + std::to_string(s.listNumber) +
-                                " to overwrite");
 
     if (!(minimum < maximum)) Stop("PARAMETER LIST ERROR MIN>=MAX LIST NO. :" + code);
     if (step == 0) Stop("RANGE STEP LIST ERROR LIST NO. :" + code);
@@ -150,8 +180,8 @@ void RegisterParameter(DriveData& d, uint8_t mode, const std::string& code, uint
 
 bool IsOffered(const DriveState& s, const ParameterEntry& e) {
     const uint8_t level = e.accessLevels[s.activeColumn - 1];
-    return level != 0 && level <= s.accessLevel && s.variantNumber >= 0 &&
-           s.variantNumber < 256 && e.variants.test(static_cast<size_t>(s.variantNumber));
+    return level != 0 && level <= s.accessLevel && s.variantNumber >= 0 && s.variantNumber < 256 &&
+           e.variants[static_cast<size_t>(s.variantNumber)];
 }
 
 FoundValue FindParameterValue(DriveData& d, char groupLetter, char groupDigit, uint16_t number) {
@@ -160,8 +190,9 @@ FoundValue FindParameterValue(DriveData& d, char groupLetter, char groupDigit, u
     const auto* positions = Positions(d, groupLetter, groupDigit, number);
     if (positions == nullptr) return result;
     const ParameterEntry* found = nullptr;
-    for (uint16_t position : *positions) {
-        const ParameterEntry* e = d.parameters.Entry(position);
+    const uint16_t* position = positions->data();
+    for (size_t i = 0, n = positions->size(); i < n; ++i) {
+        const ParameterEntry* e = d.parameters.entries[position[i] - 1].get();
         if (IsOffered(d.state, *e)) {
             found = e;
             break;
@@ -174,9 +205,12 @@ FoundValue FindParameterValue(DriveData& d, char groupLetter, char groupDigit, u
     if (found->editType == 1) {
         // Setting codes are whole numbers; the nearest one picks the text.
         const long wanted = std::lrint(result.value);
-        for (const auto& text : found->settingTexts.entries) {
-            if (text && SettingTextNumber(text->text) == wanted) {
-                d.currentSettingText = text->text;
+        const auto& texts = found->settingTexts.entries;
+        const std::unique_ptr<SettingTextEntry>* text = texts.data();
+        for (size_t i = 0, n = texts.size(); i < n; ++i) {
+            const SettingTextEntry* t = text[i].get();
+            if (t != nullptr && SettingTextNumber(t->text) == wanted) {
+                d.currentSettingText = t->text;
                 break;
             }
         }
@@ -188,7 +222,7 @@ ParameterEntry* FindParameterEntry(const DriveData& d, char groupLetter, char gr
                                    uint16_t number) {
     const auto* positions = Positions(d, groupLetter, groupDigit, number);
     if (positions == nullptr || positions->empty()) return nullptr;
-    return d.parameters.Entry(positions->front());
+    return d.parameters.entries[positions->front() - 1].get();
 }
 
 bool StoreParameterValue(DriveData& d, char groupLetter, char groupDigit, uint16_t number,

@@ -32,6 +32,9 @@ struct ParameterCatalogue {
     mutable std::unordered_map<uint32_t, std::vector<uint16_t>> byCode;
     mutable bool indexValid = false;
     mutable int32_t indexedCount = -1;  // parameterCount the index was built for
+    // The same index flat, for codes of a capital letter, a digit and 0..99; the
+    // simulation's many reads per tick then skip the hashing.
+    mutable std::vector<const std::vector<uint16_t>*> byCodeDense;
 };
 
 struct ParameterCode {

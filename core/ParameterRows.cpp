@@ -481,16 +481,26 @@ static_assert(std::size(kRows) == 440);
 
 float Bound::Value(const DefaultTable& table) const {
     switch (rating) {
-        case Rating::None: return constant;
-        case Rating::InputVoltageMinimum: return table.inputVoltageMinimum;
-        case Rating::InputVoltageMaximum: return table.inputVoltageMaximum;
-        case Rating::RatedCurrentMinimum: return table.RatedCurrentMinimum();
-        case Rating::RatedCurrentMaximum: return table.RatedCurrentMaximum();
-        case Rating::CurrentStep: return table.currentStep;
-        case Rating::UndervoltageMinimum: return table.undervoltageMinimum;
-        case Rating::UndervoltageMaximum: return table.undervoltageMaximum;
-        case Rating::DcBusMinimum: return table.dcBusMinimum;
-        case Rating::DcBusMaximum: return table.dcBusMaximum;
+        case Rating::None:
+            return constant;
+        case Rating::InputVoltageMinimum:
+            return table.inputVoltageMinimum;
+        case Rating::InputVoltageMaximum:
+            return table.inputVoltageMaximum;
+        case Rating::RatedCurrentMinimum:
+            return table.RatedCurrentMinimum();
+        case Rating::RatedCurrentMaximum:
+            return table.RatedCurrentMaximum();
+        case Rating::CurrentStep:
+            return table.currentStep;
+        case Rating::UndervoltageMinimum:
+            return table.undervoltageMinimum;
+        case Rating::UndervoltageMaximum:
+            return table.undervoltageMaximum;
+        case Rating::DcBusMinimum:
+            return table.dcBusMinimum;
+        case Rating::DcBusMaximum:
+            return table.dcBusMaximum;
     }
     return constant;
 }
@@ -499,9 +509,13 @@ std::array<float, 4> Defaults::Values(const DefaultTable& table) const {
     return FromTable() ? table.Columns(static_cast<DefaultSlot>(slot)) : constants;
 }
 
-const ParameterRow& PlaceholderRow() { return kPlaceholder; }
+const ParameterRow& PlaceholderRow() {
+    return kPlaceholder;
+}
 
-std::span<const ParameterRow> CatalogueRows() { return kRows; }
+std::span<const ParameterRow> CatalogueRows() {
+    return kRows;
+}
 
 void RegisterRow(DriveData& d, uint8_t mode, const ParameterRow& row) {
     std::array<uint8_t, 4> access{};
@@ -513,12 +527,24 @@ void RegisterRow(DriveData& d, uint8_t mode, const ParameterRow& row) {
     VariantSet variants = FullVariants();
     for (const char* f = row.flags; *f != '\0'; ++f) {
         switch (*f) {
-            case 'R': changeableDuringRun = 1; break;
-            case 'H': displayMode = 1; break;
-            case 'S': storeAction = 1; break;
-            case 'E': variants = EmptyVariants(); break;
-            case 'T': editType = static_cast<uint8_t>(f[1] - '0'); ++f; break;
-            default: break;
+            case 'R':
+                changeableDuringRun = 1;
+                break;
+            case 'H':
+                displayMode = 1;
+                break;
+            case 'S':
+                storeAction = 1;
+                break;
+            case 'E':
+                variants = EmptyVariants();
+                break;
+            case 'T':
+                editType = static_cast<uint8_t>(f[1] - '0');
+                ++f;
+                break;
+            default:
+                break;
         }
     }
     const std::string unit = row.unit != nullptr ? row.unit : d.state.frequencyUnitText;

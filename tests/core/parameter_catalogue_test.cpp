@@ -1,8 +1,9 @@
 // RegisterParameter's checks and normalisation, and the look-ups by code, on
-// small hand-made catalogues (Part 1.1).
+// small hand-made catalogues.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,9 @@ std::string MessageOf(DriveData& d, const Row& r, uint8_t mode = 0) {
     return "(no stop)";
 }
 
-std::unique_ptr<DriveData> Fresh() { return std::make_unique<DriveData>(); }
+std::unique_ptr<DriveData> Fresh() {
+    return std::make_unique<DriveData>();
+}
 
 struct BadRow {
     const char* what;
@@ -62,7 +65,9 @@ Row With(void (*change)(Row&)) {
 
 TEST(RegisterParameter, EachCheckStopsWithItsMessageAndTheCodeAsPassed) {
     const std::vector<BadRow> cases = {
-        {"min = max", With([](Row& r) { r.minimum = 5, r.maximum = 5, r.defaults = {5, 5, 5, 5}; }),
+        {"min = max", With([](Row& r) {
+             r.minimum = 5, r.maximum = 5, r.defaults = {5, 5, 5, 5};
+         }),
          "PARAMETER LIST ERROR MIN>=MAX LIST NO. :A1-01"},
         {"min > max", With([](Row& r) { r.minimum = 11; }),
          "PARAMETER LIST ERROR MIN>=MAX LIST NO. :A1-01"},
@@ -88,7 +93,9 @@ TEST(RegisterParameter, EachCheckStopsWithItsMessageAndTheCodeAsPassed) {
          "PARAMETER LIST ERROR MIN>=MAX LIST NO. :A1-01"},
         {"step before defaults", With([](Row& r) { r.step = -1, r.defaults[0] = 99; }),
          "RANGE STEP LIST ERROR LIST < 0 NO. :A1-01"},
-        {"lowest column first", With([](Row& r) { r.defaults = {1, 99, 99, 99}, r.editType = 7; }),
+        {"lowest column first", With([](Row& r) {
+             r.defaults = {1, 99, 99, 99}, r.editType = 7;
+         }),
          "DEFAULT VALUE Control Mode 2 not in Range LIST NO :A1-01"},
     };
     for (const auto& c : cases) {
@@ -178,11 +185,9 @@ TEST(RegisterParameter, NormalisesTheCode) {
         bool offeredVariants;
     };
     const std::vector<Case> cases = {
-        {"A1-1", "A1-10", true},
-        {"A1-", "A1-00", true},
+        {"A1-1", "A1-10", true},   {"A1-", "A1-00", true},
         {"A1", "---00", false},  // padded to "A1000": no hyphen in third place
-        {"A11-0", "---00", false},
-        {"O4-13", "O4-13", true},
+        {"A11-0", "---00", false}, {"O4-13", "O4-13", true},
     };
     for (const auto& c : cases) {
         auto d = Fresh();
@@ -230,6 +235,11 @@ TEST(RegisterParameter, RebuildModesOverwriteTheEntries) {
     EXPECT_EQ(first->name, "Name");
 }
 
+TEST(RegisterParameter, ARebuildNeedsTheEntriesOfTheFirstBuild) {
+    auto d = Fresh();
+    EXPECT_THROW(Register(*d, Row{}, 1), std::out_of_range);
+}
+
 // A catalogue with several entries of one code, to pin first-match and visibility.
 std::unique_ptr<DriveData> Catalogue() {
     auto d = Fresh();
@@ -261,9 +271,9 @@ TEST(FindParameterValue, FirstOfferedEntryInTheActiveColumn) {
         float value;
     };
     const std::vector<Case> cases = {
-        {1, 'B', '2', 3, true, 1},  {3, 'B', '2', 3, true, 3},  {4, 'B', '2', 3, false, 0},
-        {1, 'B', '8', 19, false, 0}, {1, 'C', '1', 1, true, 5}, {2, 'C', '1', 1, true, 2},
-        {4, 'C', '1', 1, true, 4},  {1, 'A', '1', 1, true, 2},  {1, 'Z', '9', 99, false, 0},
+        {1, 'B', '2', 3, true, 1},   {3, 'B', '2', 3, true, 3},  {4, 'B', '2', 3, false, 0},
+        {1, 'B', '8', 19, false, 0}, {1, 'C', '1', 1, true, 5},  {2, 'C', '1', 1, true, 2},
+        {4, 'C', '1', 1, true, 4},   {1, 'A', '1', 1, true, 2},  {1, 'Z', '9', 99, false, 0},
         {1, '-', '-', 0, false, 0},  {1, 'c', '1', 1, false, 0},
     };
     auto d = Catalogue();
@@ -340,10 +350,10 @@ TEST(FindParameterValue, SettingTextOfASelectionParameter) {
     r.code = "H1-02";
     r.editType = 0;
     Register(*d, r);
-    for (const char* text : {"0a Acceleration/deceleration ramp hold",
-                             "0f Not used (Set when a terminal is not used)", "000 During Run",
-                             "0 Second zero", "xyz No digits", "40 Forward Run Command (NO)",
-                             "190 DO 1"}) {
+    for (const char* text :
+         {"0a Acceleration/deceleration ramp hold", "0f Not used (Set when a terminal is not used)",
+          "000 During Run", "0 Second zero", "xyz No digits", "40 Forward Run Command (NO)",
+          "190 DO 1"}) {
         auto entry = std::make_unique<SettingTextEntry>();
         entry->text = text;
         d->parameters.Entry(1)->settingTexts.entries.push_back(std::move(entry));
@@ -387,7 +397,7 @@ TEST(ParameterCode, ParsesAndComposes) {
         uint16_t number;
     };
     const std::vector<Case> cases = {
-        {"c1-01", true, 'C', '1', 1}, {"C1-01", true, 'C', '1', 1}, {"o4-13", true, 'O', '4', 13},
+        {"c1-01", true, 'C', '1', 1},  {"C1-01", true, 'C', '1', 1}, {"o4-13", true, 'O', '4', 13},
         {"A2-32", true, 'A', '2', 32}, {"C1-1", false, 0, 0, 0},     {"C1_01", false, 0, 0, 0},
         {"11-01", false, 0, 0, 0},     {"CC-01", false, 0, 0, 0},    {"C1-0a", false, 0, 0, 0},
         {"C1-010", false, 0, 0, 0},    {"", false, 0, 0, 0},
