@@ -9,7 +9,6 @@
 
 namespace qd {
 
-
 // Modal windows, the splash and the main window's own life.
 class WindowSystem {
 public:
@@ -44,7 +43,7 @@ public:
 };
 
 struct ProxySettings {
-    bool useProxy = false;         // use the given proxy
+    bool useProxy = false;           // use the given proxy
     bool useSystemSettings = false;  // the system's preconfigured settings
     std::string host;
     int port = 0;

@@ -29,8 +29,7 @@ public:
                     const std::string& defaultValue);
     void WriteBool(const std::string& section, const std::string& name, bool value);
     void WriteInteger(const std::string& section, const std::string& name, int32_t value);
-    void WriteString(const std::string& section, const std::string& name,
-                     const std::string& value);
+    void WriteString(const std::string& section, const std::string& name, const std::string& value);
 
     // Path + "\" + section + "\" + name, one separator between the parts.
     std::string KeyOf(const std::string& section, const std::string& name) const;

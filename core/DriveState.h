@@ -9,13 +9,13 @@ namespace qd {
 
 struct DriveState {
     // Configuration.
-    int activeColumn = 1;         // control-method column 1..4, switched by A1-02
-    int accessLevel = 4;          // never changes
-    int variantNumber = 0;        // never changes
-    int driveModelCode = 97;      // 'a': the only model with a default table
+    int activeColumn = 1;     // control-method column 1..4, switched by A1-02
+    int accessLevel = 4;      // never changes
+    int variantNumber = 0;    // never changes
+    int driveModelCode = 97;  // 'a': the only model with a default table
     uint16_t lastInitialisation = 2220;
     std::string frequencyUnitText = "Hz";
-    std::string programFolder;    // at most 80 characters, no trailing separator
+    std::string programFolder;  // at most 80 characters, no trailing separator
 
     // Catalogue counters.
     int32_t parameterCount = 0;

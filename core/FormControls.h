@@ -69,10 +69,10 @@ struct FormControls {
 
     // Timers in table order: on a tie they fire in this order.
     std::array<Timer*, 16> TimerTable() {
-        return {&MainTimer,    &ControlLoopTimer, &AccDecTimer,      &DelayTimer,
-                &OLTIMER,      &BlinkTimer2,      &BlinkTimer3,      &BlinkTimer4,
-                &OperatorLedTimer, &RunLedSeq,    &MonitorTimer,     &AlarmActiveTimer,
-                &InfoTimer,    &SplashTimer,      &CheckUpdateStartTimer, &FlashTimer};
+        return {&MainTimer,        &ControlLoopTimer, &AccDecTimer,           &DelayTimer,
+                &OLTIMER,          &BlinkTimer2,      &BlinkTimer3,           &BlinkTimer4,
+                &OperatorLedTimer, &RunLedSeq,        &MonitorTimer,          &AlarmActiveTimer,
+                &InfoTimer,        &SplashTimer,      &CheckUpdateStartTimer, &FlashTimer};
     }
 
     std::array<SevenSegmentChar*, 5> Digits() { return {&DIS1, &DIS2, &DIS3, &DIS4, &DIS5}; }

@@ -60,11 +60,21 @@ std::string Quote(const std::string& s) {
     std::string out = "\"";
     for (unsigned char c : s) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char buf[8];
@@ -80,10 +90,14 @@ std::string Quote(const std::string& s) {
 
 std::string Json::Dump() const {
     switch (kind) {
-        case Kind::Null: return "null";
-        case Kind::Bool: return number != 0 ? "true" : "false";
-        case Kind::Number: return FormatNumber(number);
-        case Kind::String: return Quote(text);
+        case Kind::Null:
+            return "null";
+        case Kind::Bool:
+            return number != 0 ? "true" : "false";
+        case Kind::Number:
+            return FormatNumber(number);
+        case Kind::String:
+            return Quote(text);
         case Kind::Array: {
             std::string s = "[";
             for (size_t i = 0; i < items.size(); ++i) s += (i ? "," : "") + items[i].Dump();
@@ -116,10 +130,17 @@ bool ParseAt(const std::string& in, size_t& i, Json& out) {
             if (in[i] == '\\' && i + 1 < in.size()) {
                 ++i;
                 switch (in[i]) {
-                    case 'n': s += '\n'; break;
-                    case 'r': s += '\r'; break;
-                    case 't': s += '\t'; break;
-                    default: s += in[i];
+                    case 'n':
+                        s += '\n';
+                        break;
+                    case 'r':
+                        s += '\r';
+                        break;
+                    case 't':
+                        s += '\t';
+                        break;
+                    default:
+                        s += in[i];
                 }
             } else {
                 s += in[i];
@@ -160,8 +181,8 @@ bool ParseAt(const std::string& in, size_t& i, Json& out) {
     }
     // A number or a bare word, up to a blank, a comma or a closing bracket.
     size_t end = i;
-    while (end < in.size() && !std::isspace(static_cast<unsigned char>(in[end])) && in[end] != ',' &&
-           in[end] != ']')
+    while (end < in.size() && !std::isspace(static_cast<unsigned char>(in[end])) &&
+           in[end] != ',' && in[end] != ']')
         ++end;
     const std::string word = in.substr(i, end - i);
     i = end;

@@ -54,8 +54,9 @@ bool ParseNumber(const std::string& word, double& value) {
 }
 
 bool ParseWholeNumber(const std::string& word, long long& value) {
-    if (word.empty() || !std::all_of(word.begin(), word.end(),
-                                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)); }))
+    if (word.empty() || !std::all_of(word.begin(), word.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        }))
         return false;
     if (word.size() > 15) return false;
     value = std::stoll(word);
@@ -146,7 +147,9 @@ public:
                                   FormatNumber(hi));
             return v;
         };
-        auto run = [&](void (TSimForm::*handler)()) { form.Run([&form, handler] { (form.*handler)(); }); };
+        auto run = [&](void (TSimForm::*handler)()) {
+            form.Run([&form, handler] { (form.*handler)(); });
+        };
 
         if (command == "POWER") {
             arity(2);
@@ -234,11 +237,11 @@ public:
         } else if (command == "GET") {
             arity(2);
             const ParameterCode code = Code(w[1]);
-            const FoundValue v = FindParameterValue(*form.data, code.groupLetter, code.groupDigit,
-                                                    code.number);
+            const FoundValue v =
+                FindParameterValue(*form.data, code.groupLetter, code.groupDigit, code.number);
             Json valueLine = ValueLine(w[1], v.found, v.value);
-            const ParameterEntry* e = FindParameterEntry(*form.data, code.groupLetter,
-                                                         code.groupDigit, code.number);
+            const ParameterEntry* e =
+                FindParameterEntry(*form.data, code.groupLetter, code.groupDigit, code.number);
             if (v.found && e && e->editType == 1)
                 valueLine.Add("text", Json::Str(form.data->currentSettingText));
             Emit(valueLine);

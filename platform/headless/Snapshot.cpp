@@ -8,14 +8,51 @@ namespace qd::headless {
 char GlyphOf(uint8_t segments) {
     static const std::pair<uint8_t, char> table[] = {
         // Digits, then the hexadecimal letters and the hyphen.
-        {63, '0'}, {6, '1'}, {91, '2'}, {79, '3'}, {102, '4'}, {109, '5'}, {125, '6'},
-        {7, '7'}, {127, '8'}, {103, '9'}, {119, 'A'}, {124, 'b'}, {57, 'C'}, {94, 'd'},
-        {121, 'E'}, {113, 'F'}, {64, '-'},
+        {63, '0'},
+        {6, '1'},
+        {91, '2'},
+        {79, '3'},
+        {102, '4'},
+        {109, '5'},
+        {125, '6'},
+        {7, '7'},
+        {127, '8'},
+        {103, '9'},
+        {119, 'A'},
+        {124, 'b'},
+        {57, 'C'},
+        {94, 'd'},
+        {121, 'E'},
+        {113, 'F'},
+        {64, '-'},
         // Other capitals, then small letters; the first match wins.
-        {61, 'G'}, {118, 'H'}, {31, 'J'}, {117, 'K'}, {56, 'L'}, {43, 'M'}, {115, 'P'},
-        {49, 'R'}, {120, 'T'}, {62, 'U'}, {106, 'W'}, {73, 'X'}, {110, 'Y'},
-        {111, 'g'}, {116, 'h'}, {5, 'i'}, {14, 'j'}, {24, 'l'}, {85, 'm'}, {84, 'n'},
-        {92, 'o'}, {107, 'q'}, {80, 'r'}, {100, 's'}, {112, 't'}, {28, 'u'}, {29, 'w'},
+        {61, 'G'},
+        {118, 'H'},
+        {31, 'J'},
+        {117, 'K'},
+        {56, 'L'},
+        {43, 'M'},
+        {115, 'P'},
+        {49, 'R'},
+        {120, 'T'},
+        {62, 'U'},
+        {106, 'W'},
+        {73, 'X'},
+        {110, 'Y'},
+        {111, 'g'},
+        {116, 'h'},
+        {5, 'i'},
+        {14, 'j'},
+        {24, 'l'},
+        {85, 'm'},
+        {84, 'n'},
+        {92, 'o'},
+        {107, 'q'},
+        {80, 'r'},
+        {100, 's'},
+        {112, 't'},
+        {28, 'u'},
+        {29, 'w'},
         {82, 'z'},
     };
     if (segments == 0) return ' ';
@@ -75,9 +112,8 @@ Json TakeSnapshot(TSimForm& form) {
     j.Add("type", Json::Str("snapshot"))
         .Add("t", Json::Num(static_cast<double>(form.clock.Now())))
         .Add("state", Json::Num(form.panel.state))
-        .Add("segments", ArrayOf(form.Digits(), [](const SevenSegmentChar& d) {
-                 return Json::Num(d.segments);
-             }))
+        .Add("segments", ArrayOf(form.Digits(),
+                                 [](const SevenSegmentChar& d) { return Json::Num(d.segments); }))
         .Add("dark",
              ArrayOf(form.Digits(), [](const SevenSegmentChar& d) { return Json::Flag(d.dark); }))
         .Add("points", ArrayOf(form.Points(), [](const Lamp& l) { return Json::Flag(l.lit); }))

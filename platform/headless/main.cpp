@@ -1,9 +1,9 @@
 // qd720-script: the whole simulator without a window, driven by a script.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <system_error>
-#include <filesystem>
 
 #include "platform/headless/Json.h"
 #include "platform/headless/ScriptRunner.h"

@@ -29,8 +29,8 @@ TEST_F(ClockFixture, FiresInDueOrderAndTableOrderOnTies) {
     b.SetEnabled(true);
     c.SetEnabled(true);
     clock.Advance(20);
-    EXPECT_EQ(log, (std::vector<std::string>{"c@5", "a@10", "c@10", "c@15", "a@20", "b@20",
-                                             "c@20"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"c@5", "a@10", "c@10", "c@15", "a@20", "b@20", "c@20"}));
     EXPECT_EQ(clock.Now(), 20);
 }
 

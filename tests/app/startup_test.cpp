@@ -117,7 +117,8 @@ TEST(StartupTest, ABadCatalogueRowStopsTheProgramBeforeAnyWindow) {
     const Program program = StartProgram(p.services, "/tmp/qd720sim", badRow);
     EXPECT_FALSE(program.form);
     EXPECT_TRUE(p.events.empty());  // not even the splash
-    EXPECT_EQ(p.fatalMessages, (std::vector<std::string>{"PARAMETER LIST ERROR MIN>=MAX LIST NO. :Z1-01"}));
+    EXPECT_EQ(p.fatalMessages,
+              (std::vector<std::string>{"PARAMETER LIST ERROR MIN>=MAX LIST NO. :Z1-01"}));
 }
 
 struct ShellFixture : ::testing::Test {
