@@ -142,7 +142,9 @@ void TSimForm::FormClose() {
     closed = true;
 }
 
-void TSimForm::dxBarButton9Click() { platform.windows.CloseMainWindow(); }
+void TSimForm::dxBarButton9Click() {
+    platform.windows.CloseMainWindow();
+}
 
 void TSimForm::InfoTimerTimer() {
     InfoTimer.SetEnabled(false);
@@ -183,7 +185,9 @@ void TSimForm::LoadSetupAndProxySettings() {
     updateCheckEnabled = REGIST.ReadBool("PRG", "L2", false);
 }
 
-void TSimForm::GiveUpdateComponentVersion() { platform.update.SetVersion(kProgramVersion); }
+void TSimForm::GiveUpdateComponentVersion() {
+    platform.update.SetVersion(kProgramVersion);
+}
 
 void TSimForm::ReadStoredFlags() {
     showSimulatorInformation = REGIST.ReadBool("PRG", "L30", true);
@@ -209,7 +213,9 @@ void TSimForm::AskRevisionHistory() {
         platform.windows.ShowModal("TREVHIS1");
 }
 
-void TSimForm::StoreLastRunVersion() { REGIST.WriteString("PROGRAM", "VERSION", kProgramVersion); }
+void TSimForm::StoreLastRunVersion() {
+    REGIST.WriteString("PROGRAM", "VERSION", kProgramVersion);
+}
 
 void TSimForm::AskAutoUpdate() {
     if (!askAutoUpdate) return;
@@ -220,20 +226,26 @@ void TSimForm::AskAutoUpdate() {
 
 // ------------------------------------------- handlers filled by later modules
 
-void TSimForm::CheckUpdateStartTimerTimer() { CheckUpdateStartTimer.SetEnabled(false); }
+void TSimForm::CheckUpdateStartTimerTimer() {
+    CheckUpdateStartTimer.SetEnabled(false);
+}
 void TSimForm::FlashTimerTimer() {
     STATUSPANEL4.text = STATUSPANEL4.text == "Update Available" ? "" : "Update Available";
 }
-
-
 
 void TSimForm::HelpClick() {}
 void TSimForm::PDFClick() {}
 void TSimForm::PDFClick2() {}
 void TSimForm::PDFClick3() {}
-void TSimForm::btnHomePageClick() { platform.shell.Open(URL.target); }
-void TSimForm::SimInfoClick() { platform.windows.ShowModal("TSimInformation"); }
-void TSimForm::btnAboutUsClick() { platform.windows.ShowModal("TAboutBox"); }
+void TSimForm::btnHomePageClick() {
+    platform.shell.Open(URL.target);
+}
+void TSimForm::SimInfoClick() {
+    platform.windows.ShowModal("TSimInformation");
+}
+void TSimForm::btnAboutUsClick() {
+    platform.windows.ShowModal("TAboutBox");
+}
 void TSimForm::CheckforUpdatesClick() {}
 void TSimForm::dxBarButton2Click() {}
 void TSimForm::STATUSPANEL4Click() {}

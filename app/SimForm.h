@@ -62,10 +62,8 @@ public:
     bool closed = false;
 
     // The views the operator and the drive model work through.
-    OperatorContext Operator() {
-        return {*this, *data, panel, display, sim, platform.messages};
-    }
-    DriveContext Drive() { return {*this, *data, sim, platform.messages}; }
+    OperatorContext Operator() { return {*this, *data, panel, display, sim, platform.messages}; }
+    DriveContext Drive() { return {*this, *data, sim, platform.messages, &panel.state}; }
 
     // Runs a handler under the application-wide exception handler.
     void Run(const std::function<void()>& handler);

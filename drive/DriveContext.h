@@ -14,6 +14,9 @@ struct DriveContext {
     DriveData& data;
     DriveSimulation& sim;
     MessageBoxes& messages;
+    // The operator's menu state, which a latched fault sends to the
+    // frequency-reference display; null where no operator is attached.
+    int* menuState = nullptr;
 };
 
 }  // namespace qd

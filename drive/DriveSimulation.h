@@ -98,7 +98,7 @@ struct DriveSimulation {
     bool alarmButtonHeld = false;
 
     // Operation-error inputs read late in the cycle (0 when not found).
-    float o204 = 0;  // O2-04, the model code the drive was set to
+    float o204 = 0;                // O2-04, the model code the drive was set to
     uint32_t randomState = 12345;  // U1-07 noise
 };
 

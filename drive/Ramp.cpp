@@ -71,7 +71,9 @@ void RampTick(DriveContext& c) {
     if (s.runBlocked) target = m.rampTarget = 0;
 
     // 5: one step from the snapshot of the last cycle; the sign of the change
-    // picks the step, and a step that ends within one step of 0 snaps to 0.
+    // picks the step. A partial step that ends within one step of 0 snaps to 0,
+    // so the ramp alone never leaves standstill; landing on the target keeps it,
+    // or a short ramp time (step above the target) could never run at all.
     const double snap = m.outputSnapshot;
     const float a = m.accelStep;
     const float d = m.decelStep;
@@ -80,11 +82,19 @@ void RampTick(DriveContext& c) {
     if (gap < d && gap < a && std::fabs(target) < 0.001 && std::fabs(snap) < 0.001) {
         s.outputFrequency = 0;
     } else if (target < snap && moving) {
-        s.outputFrequency = snap - d > target ? s.outputFrequency - d : Finite(target);
-        if (std::fabs(s.outputFrequency) <= d) s.outputFrequency = 0;
+        if (snap - d > target) {
+            s.outputFrequency -= d;
+            if (std::fabs(s.outputFrequency) <= d) s.outputFrequency = 0;
+        } else {
+            s.outputFrequency = Finite(target);
+        }
     } else if (target > snap && moving) {
-        s.outputFrequency = snap + a < target ? s.outputFrequency + a : Finite(target);
-        if (std::fabs(s.outputFrequency) <= a) s.outputFrequency = 0;
+        if (snap + a < target) {
+            s.outputFrequency += a;
+            if (std::fabs(s.outputFrequency) <= a) s.outputFrequency = 0;
+        } else {
+            s.outputFrequency = Finite(target);
+        }
     } else if (!moving) {
         s.outputFrequency = 0;
     }

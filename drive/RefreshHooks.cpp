@@ -1,8 +1,16 @@
 #include "drive/RefreshHooks.h"
 
+#include "drive/Faults.h"
+#include "drive/Motor.h"
+
 namespace qd {
 
-void RefreshMotorQuantities(DriveContext&) {}
-void CheckSelfRaisedFaults(DriveContext&) {}
+void RefreshMotorQuantities(DriveContext& c) {
+    ComputeMotorQuantities(c);
+}
+
+void CheckSelfRaisedFaults(DriveContext& c) {
+    RaiseSelfDetectedFaults(c);
+}
 
 }  // namespace qd

@@ -13,9 +13,13 @@ constexpr int kRunForward = 0x40, kRunReverse = 0x41;
 constexpr int kRunForwardNc = 0x42, kRunReverseNc = 0x43;
 constexpr int kThreeWireRun = 0x0F;
 
-bool On(const DriveContext& c, int k) { return c.form.Inputs()[static_cast<size_t>(k)]->on; }
+bool On(const DriveContext& c, int k) {
+    return c.form.Inputs()[static_cast<size_t>(k)]->on;
+}
 
-float Limit(float v, float limit) { return std::clamp(v, -std::fabs(limit), std::fabs(limit)); }
+float Limit(float v, float limit) {
+    return std::clamp(v, -std::fabs(limit), std::fabs(limit));
+}
 
 bool IsTerminalReference(DriveContext& c) {
     const FoundValue b101 = Read(c.data, "B1-01");
@@ -140,9 +144,9 @@ void ApplyAnalogFunctions(DriveContext& c) {
             Limit(Finite(s.frequencyReference * s.analogInputA2 / 1000.0), m.maximumFrequency);
     }
     if (m.a2Function == 0) {
-        s.frequencyReference = Limit(
-            Finite(m.maximumFrequency * s.analogInputA2 / 1000.0 + s.frequencyReference),
-            m.maximumFrequency);
+        s.frequencyReference =
+            Limit(Finite(m.maximumFrequency * s.analogInputA2 / 1000.0 + s.frequencyReference),
+                  m.maximumFrequency);
     }
 }
 
@@ -186,10 +190,10 @@ void CheckForwardReverseConflict(DriveContext& c) {
 void ReadAnalogInputs(DriveContext& c) {
     DriveState& s = c.data.state;
     const DriveSimulation& m = c.sim;
-    s.analogInputA1 = Finite(c.form.A1POT.position * 1000.0 / 10.0 * m.a1Gain / 100.0 +
-                             m.a1Bias * 10.0);
-    s.analogInputA2 = Finite(c.form.A2POT.position * 1000.0 / 10.0 * m.a2Gain / 100.0 +
-                             m.a2Bias * 10.0);
+    s.analogInputA1 =
+        Finite(c.form.A1POT.position * 1000.0 / 10.0 * m.a1Gain / 100.0 + m.a1Bias * 10.0);
+    s.analogInputA2 =
+        Finite(c.form.A2POT.position * 1000.0 / 10.0 * m.a2Gain / 100.0 + m.a2Bias * 10.0);
     c.sim.pulseInputLevel = Finite(c.form.RPINPUT.position);
 }
 
@@ -198,13 +202,14 @@ void ReadSourceSettings(DriveContext& c) {
     const FoundValue b501 = Read(c.data, "B5-01");
     if (b501.found) m.pidMode = static_cast<int>(RoundWhole(b501.value));
     m.pidActive = m.pidMode != 0 && (m.inputSignals & signal::kPidDisable) == 0;
-    m.pidGain = 1.0f;
-    m.pidIntegralTime = 1.0f;
-    m.pidDerivativeTime = 0;
     if (m.pidActive) {
         m.pidGain = ReadOr(c.data, "B5-02", m.pidGain);
         m.pidIntegralTime = ReadOr(c.data, "B5-03", m.pidIntegralTime);
         m.pidDerivativeTime = ReadOr(c.data, "B5-05", m.pidDerivativeTime);
+    } else {
+        m.pidGain = 1.0f;
+        m.pidIntegralTime = 1.0f;
+        m.pidDerivativeTime = 0;
     }
     m.pulseInputScale = ReadOr(c.data, "H6-02", 1000.0f);
 

@@ -7,4 +7,9 @@ bool IsValidMenuState(int state) {
            state == DirectionEdit;
 }
 
+bool IsDriveModeState(int state) {
+    return (state >= FrequencyReferenceMode && state <= MonitorMode) || state == MonitorSelect ||
+           state == MonitorView;
+}
+
 }  // namespace qd

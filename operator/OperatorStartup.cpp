@@ -1,13 +1,16 @@
 #include "operator/OperatorContext.h"
+#include "operator/PreferredParameters.h"
+#include "operator/Selectors.h"
 
 namespace qd {
 
 bool PrepareOperatorAtStartup(OperatorContext& c) {
-    for (int i = 1; i <= c.data.state.parameterCount; ++i) {
-        const ParameterEntry* e = c.data.parameters.Entry(i);
-        if (e && IsOffered(c.data.state, *e)) return true;
-    }
-    return false;
+    BuildParamLetters(c);
+    ApplyApplicationPreset(c, 0);
+    if (c.panel.paramLetters.Empty()) return false;
+    c.panel.paramLetters.index = 1;
+    BuildVerifyList(c);
+    return true;
 }
 
 }  // namespace qd
