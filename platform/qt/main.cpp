@@ -1,0 +1,89 @@
+// qd720sim: the simulator in a desktop window.
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "app/QD720SIM.h"
+#include "platform/qt/MainWindow.h"
+#include "platform/qt/QtPlatform.h"
+
+namespace {
+
+bool DisplayAvailable() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// QD720_SCREENSHOT_DIR: write a picture of each tab there, then one with the
+// main power on, then quit.
+void ScheduleScreenshots(qd::qt::MainWindow& w, const QString& dir) {
+    QTimer::singleShot(2500, &w, [&w, dir] {
+        QDir().mkpath(dir);
+        QTabWidget* tabs = w.Tabs();
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            w.grab().save(QStringLiteral("%1/tab%2.png").arg(dir).arg(i + 1));
+        }
+        tabs->setCurrentIndex(0);
+        w.Form().MainPower.on = true;
+        QTimer::singleShot(1500, &w, [&w, dir] {
+            w.grab().save(QStringLiteral("%1/power-on.png").arg(dir));
+            w.close();
+        });
+    });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!DisplayAvailable()) {
+        std::fputs(
+            "qd720sim: no display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
+            "Start it from a desktop session, or set QT_QPA_PLATFORM (for example "
+            "QT_QPA_PLATFORM=offscreen).\n",
+            stderr);
+        return 2;
+    }
+
+    std::error_code ec;
+    std::string programPath = std::filesystem::read_symlink("/proc/self/exe", ec).string();
+    if (ec || programPath.empty()) programPath = argc > 0 ? argv[0] : "qd720sim";
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(qd::kApplicationTitle));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(qd::kApplicationTitle));
+    QApplication::setQuitOnLastWindowClosed(true);
+    QApplication::setAttribute(Qt::AA_DontShowIconsInMenus, false);
+
+    qd::qt::QtPlatform platform;
+    qd::Program program = qd::StartProgram(platform.services, programPath);
+    if (!program.form) return EXIT_FAILURE;
+    qd::TSimForm& form = *program.form;
+    if (form.halted) return EXIT_FAILURE;
+    if (platform.windows.mainWindowCloseRequested) {
+        // Closed during FormShow (no parameter groups): the window never opened.
+        form.Run([&form] { form.FormClose(); });
+        return EXIT_SUCCESS;
+    }
+
+    qd::qt::MainWindow window(form);
+    platform.messages.parent = &window;
+    platform.windows.parent = &window;
+    platform.windows.closeMainWindow = [&window] {
+        QTimer::singleShot(0, &window, [&window] { window.close(); });
+    };
+    window.show();
+    if (QWidget* splash = platform.windows.Splash()) splash->raise();
+    window.Pump().Start();
+
+    const QString shots = qEnvironmentVariable("QD720_SCREENSHOT_DIR");
+    if (!shots.isEmpty()) ScheduleScreenshots(window, shots);
+    return app.exec();
+}
