@@ -5,7 +5,8 @@
 namespace qd {
 
 Program StartProgram(Platform& platform, const std::string& programPath,
-                     DriveDataInitialiser initialise) {
+                     DriveDataInitialiser initialise,
+                     const std::function<void(TSimForm&)>& beforeShow) {
     Program program;
     auto data = std::make_unique<DriveData>();
     try {
@@ -25,6 +26,7 @@ Program StartProgram(Platform& platform, const std::string& programPath,
     for (const FormWindow& w : StartupWindows()) program.createdWindows.push_back(w.name);
 
     TSimForm& form = *program.form;
+    if (beforeShow) beforeShow(form);
     form.Run([&form] { form.FormShow(); });
     return program;
 }

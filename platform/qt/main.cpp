@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "app/QD720SIM.h"
@@ -63,27 +64,32 @@ int main(int argc, char** argv) {
     QApplication::setAttribute(Qt::AA_DontShowIconsInMenus, false);
 
     qd::qt::QtPlatform platform;
-    qd::Program program = qd::StartProgram(platform.services, programPath);
-    if (!program.form) return EXIT_FAILURE;
+    // The window is shown and its clock started before FormShow, so the timers
+    // already run while the first-run questions are open.
+    // Declared first so the window, which refers to the form, is destroyed first.
+    qd::Program program;
+    std::unique_ptr<qd::qt::MainWindow> window;
+    const auto showWindow = [&](qd::TSimForm& form) {
+        window = std::make_unique<qd::qt::MainWindow>(form);
+        platform.messages.parent = window.get();
+        platform.windows.parent = window.get();
+        qd::qt::MainWindow* w = window.get();
+        platform.windows.closeMainWindow = [w] { QTimer::singleShot(0, w, [w] { w->close(); }); };
+        window->show();
+        if (QWidget* splash = platform.windows.Splash()) splash->raise();
+        window->Pump().Start();
+    };
+    program = qd::StartProgram(platform.services, programPath, qd::InitialiseDriveData, showWindow);
+    if (!program.form || !window) return EXIT_FAILURE;
     qd::TSimForm& form = *program.form;
     if (form.halted) return EXIT_FAILURE;
     if (platform.windows.mainWindowCloseRequested) {
-        // Closed during FormShow (no parameter groups): the window never opened.
+        // Closed during FormShow (no parameter groups): the program ends there.
         form.Run([&form] { form.FormClose(); });
         return EXIT_SUCCESS;
     }
 
-    qd::qt::MainWindow window(form);
-    platform.messages.parent = &window;
-    platform.windows.parent = &window;
-    platform.windows.closeMainWindow = [&window] {
-        QTimer::singleShot(0, &window, [&window] { window.close(); });
-    };
-    window.show();
-    if (QWidget* splash = platform.windows.Splash()) splash->raise();
-    window.Pump().Start();
-
     const QString shots = qEnvironmentVariable("QD720_SCREENSHOT_DIR");
-    if (!shots.isEmpty()) ScheduleScreenshots(window, shots);
+    if (!shots.isEmpty()) ScheduleScreenshots(*window, shots);
     return app.exec();
 }
