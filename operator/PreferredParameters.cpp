@@ -1,4 +1,5 @@
 #include "operator/PreferredParameters.h"
+#include "operator/CatalogueWalk.h"
 
 #include <array>
 #include <cctype>
@@ -50,20 +51,10 @@ constexpr std::array<Preset, kApplicationPresets> kPresets = {
     Of(kPreset0), Of(kPreset1), Of(kPreset2), Of(kPreset3),
     Of(kPreset4), Of(kPreset5), Of(kPreset6), Of(kPreset7)};
 
-char Upper(char c) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-}
-
-template <typename F>
-void ForEachParameter(const OperatorContext& c, F f) {
-    for (int i = 1; i <= c.data.state.parameterCount; ++i)
-        if (const ParameterEntry* e = c.data.parameters.Entry(i)) f(*e);
-}
-
 // The placeholder is offered whatever the rules; group A never is.
 bool OfferedToSelector(const OperatorContext& c, const ParameterEntry& e) {
     if (e.groupLetter == '-') return true;
-    return Upper(e.groupLetter) != 'A' && IsOffered(c.data.state, e);
+    return UpperCode(e.groupLetter) != 'A' && IsOffered(c.data.state, e);
 }
 
 void AppendUnlessRepeated(LetterList& list, char item) {
@@ -86,7 +77,8 @@ void ApplyApplicationPreset(OperatorContext& c, int preset) {
         }
         const char* code = list.codes[slot - 1];
         const uint16_t number = static_cast<uint16_t>((code[3] - '0') * 10 + (code[4] - '0'));
-        const FoundValue r = FindParameterRegister(c.data, Upper(code[0]), Upper(code[1]), number);
+        const FoundValue r =
+            FindParameterRegister(c.data, UpperCode(code[0]), UpperCode(code[1]), number);
         c.panel.editValue = r.value;
         if (r.found)
             StoreParameterValue(c.data, 'A', '2', static_cast<uint16_t>(slot), c.panel.editValue);

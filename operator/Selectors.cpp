@@ -1,4 +1,5 @@
 #include "operator/Selectors.h"
+#include "operator/CatalogueWalk.h"
 
 #include <cctype>
 #include <cmath>
@@ -7,16 +8,6 @@ namespace qd {
 
 namespace {
 constexpr int kPreferredSlots = 32;
-
-char Upper(char c) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-}
-
-template <typename F>
-void ForEachParameter(const OperatorContext& c, F f) {
-    for (int i = 1; i <= c.data.state.parameterCount; ++i)
-        if (const ParameterEntry* e = c.data.parameters.Entry(i)) f(*e);
-}
 
 template <typename F>
 void ForEachVisibleMonitor(const OperatorContext& c, F f) {
@@ -64,7 +55,7 @@ void BuildParamNumbers(OperatorContext& c, char letter, char digit) {
     NumberList& list = c.panel.paramNumbers;
     list.Clear();
     // A2 offers only the preferred-parameter slots.
-    const bool slots = Upper(letter) == 'A' && Upper(digit) == '2';
+    const bool slots = UpperCode(letter) == 'A' && UpperCode(digit) == '2';
     ForEachParameter(c, [&](const ParameterEntry& e) {
         if (e.groupLetter != letter || e.groupDigit != digit || !IsOffered(c.data.state, e)) return;
         if (slots && (e.editType != 2 || list.count >= kPreferredSlots)) return;
@@ -102,7 +93,7 @@ void BuildVerifyList(OperatorContext& c) {
     const int column = c.data.state.activeColumn;
     ForEachParameter(c, [&](const ParameterEntry& e) {
         if (!IsOffered(c.data.state, e) || e.editType > 1) return;
-        if (Upper(e.groupLetter) == 'A' && e.groupDigit == '2') return;
+        if (UpperCode(e.groupLetter) == 'A' && e.groupDigit == '2') return;
         if (column < 1 || column > 4 || e.values[column - 1] == e.activeDefault) return;
         if (count < kVerifyCapacity)
             p.verifyCodes[count] = CodeText(e.groupLetter, e.groupDigit, e.number);
