@@ -1,7 +1,6 @@
 #include "app/SimForm.h"
 
 #include <exception>
-#include <filesystem>
 
 #include "core/FatalStop.h"
 #include "core/FaultCatalogue.h"
@@ -124,14 +123,7 @@ void TSimForm::FormShow() {
     else
         SplashTimer.SetEnabled(true);
 
-    if (updateCheckEnabled) {
-        CheckUpdateStartTimer.SetEnabled(true);
-        STATUSPANEL4.text = "Checking for updates...";
-        STATUSPANEL4.visible = true;
-    } else {
-        STATUSPANEL4.text.clear();
-        STATUSPANEL4.visible = false;
-    }
+    StartUpdateCheckIfEnabled();
 }
 
 void TSimForm::FormClose() {
@@ -181,73 +173,6 @@ void TSimForm::BitBtn6Click() {
 
 // ------------------------------------------------- start-up steps of the shell
 
-void TSimForm::LoadSetupAndProxySettings() {
-    updateCheckEnabled = REGIST.ReadBool("PRG", "L2", false);
-}
-
-void TSimForm::GiveUpdateComponentVersion() {
-    platform.update.SetVersion(kProgramVersion);
-}
-
-void TSimForm::ReadStoredFlags() {
-    showSimulatorInformation = REGIST.ReadBool("PRG", "L30", true);
-    alternateTerminalBoard = REGIST.ReadBool("PRG", "T01", false);
-    TerminalVersion.checked = alternateTerminalBoard;
-    TerminalVersionClick();
-}
-
-void TSimForm::ReadLastRunVersion() {
-    REGIST.ReadString("PROGRAM", "VERSION", lastRunVersion, "-1");
-    askAutoUpdate = REGIST.ReadBool("PRG", "VY2", true);
-}
-
-void TSimForm::AskRevisionHistory() {
-    const std::filesystem::path rev =
-        std::filesystem::path(data->state.programFolder) / "QD720SIM_REV.RTF";
-    std::error_code ec;
-    if (!std::filesystem::exists(rev, ec) || lastRunVersion == kProgramVersion) return;
-    if (platform.messages.Confirm(
-            "This software has recently been updated, would you like to view the "
-            "changes?\r\rThe Software Revision history is also available in the about window "
-            "that can be activated from the help menu."))
-        platform.windows.ShowModal("TREVHIS1");
-}
-
-void TSimForm::StoreLastRunVersion() {
-    REGIST.WriteString("PROGRAM", "VERSION", kProgramVersion);
-}
-
-void TSimForm::AskAutoUpdate() {
-    if (!askAutoUpdate) return;
-    REGIST.WriteBool("PRG", "VY2", false);
-    autoUpdateQuestionShown = true;
-    platform.windows.ShowModal("TAutoUpdateSelection");
-}
-
 // ------------------------------------------- handlers filled by later modules
-
-void TSimForm::CheckUpdateStartTimerTimer() {
-    CheckUpdateStartTimer.SetEnabled(false);
-}
-void TSimForm::FlashTimerTimer() {
-    STATUSPANEL4.text = STATUSPANEL4.text == "Update Available" ? "" : "Update Available";
-}
-
-void TSimForm::HelpClick() {}
-void TSimForm::PDFClick() {}
-void TSimForm::PDFClick2() {}
-void TSimForm::PDFClick3() {}
-void TSimForm::btnHomePageClick() {
-    platform.shell.Open(URL.target);
-}
-void TSimForm::SimInfoClick() {
-    platform.windows.ShowModal("TSimInformation");
-}
-void TSimForm::btnAboutUsClick() {
-    platform.windows.ShowModal("TAboutBox");
-}
-void TSimForm::CheckforUpdatesClick() {}
-void TSimForm::dxBarButton2Click() {}
-void TSimForm::STATUSPANEL4Click() {}
 
 }  // namespace qd

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "app/Clock.h"
+#include "app/HelpWindows.h"
 #include "app/Platform.h"
 #include "app/Registry.h"
+#include "app/UpdateWindows.h"
 #include "core/DriveData.h"
 #include "core/FormControls.h"
 #include "drive/DriveContext.h"
@@ -48,6 +50,8 @@ public:
     Clock clock;
     TReg REGIST;
     std::string caption = kMainCaption;
+    HelpWindows helpWindows;      // information, revision history, about
+    UpdateWindows updateWindows;  // program setup, proxy, first-run question
 
     // Shell state.
     bool showSimulatorInformation = true;
@@ -142,6 +146,7 @@ private:
     void AskRevisionHistory();
     void StoreLastRunVersion();
     void AskAutoUpdate();
+    void StartUpdateCheckIfEnabled();
 };
 
 // The other windows, created after the main window in this order.

@@ -96,6 +96,10 @@ void QtWindowSystem::ShowModal(const std::string& windowName) {
         intercept(windowName);
         return;
     }
+    if (const auto it = dialogs.find(windowName); it != dialogs.end()) {
+        it->second();
+        return;
+    }
     QDialog dialog(parent);
     dialog.setObjectName(QString::fromStdString(windowName));
     dialog.setWindowTitle(CaptionOf(windowName));
@@ -131,57 +135,6 @@ void QtWindowSystem::DestroySplash() {
 void QtWindowSystem::CloseMainWindow() {
     mainWindowCloseRequested = true;
     if (closeMainWindow) closeMainWindow();
-}
-
-// ------------------------------------------------------------ desktop shell
-
-bool QtDesktopShell::Open(const std::string& documentOrUrl) {
-    const QString what = QString::fromStdString(documentOrUrl);
-    const QUrl url = what.contains(QLatin1String("://")) ? QUrl(what) : QUrl::fromLocalFile(what);
-    return QDesktopServices::openUrl(url);
-}
-
-bool QtDesktopShell::IsPdfHandlerRegistered() {
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                             QStringLiteral("application/pdf")});
-    if (!query.waitForFinished(2000)) {
-        query.kill();
-        query.waitForFinished(500);
-        return false;
-    }
-    return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
-}
-
-// ----------------------------------------------------------------- settings
-
-namespace {
-QString SettingsKey(const std::string& key) {
-    QString k = QString::fromStdString(key).toLower();
-    k.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return k;
-}
-}  // namespace
-
-QtSettingsStore::QtSettingsStore() {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.config");
-    file_ = base + QStringLiteral("/Torvane/QD720.conf");
-}
-
-bool QtSettingsStore::Read(const std::string& key, std::string& value) {
-    QSettings s(file_, QSettings::IniFormat);
-    const QVariant v = s.value(SettingsKey(key));
-    if (!v.isValid()) return false;
-    value = v.toString().toStdString();
-    return true;
-}
-
-bool QtSettingsStore::Write(const std::string& key, const std::string& value) {
-    QSettings s(file_, QSettings::IniFormat);
-    s.setValue(SettingsKey(key), QString::fromStdString(value));
-    s.sync();
-    return s.status() == QSettings::NoError;
 }
 
 // --------------------------------------------------------------- fatal stop

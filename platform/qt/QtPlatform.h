@@ -3,10 +3,14 @@
 
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "app/Platform.h"
+#include "platform/qt/QtDesktopShell.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtUpdateComponent.h"
 
 class QWidget;
 
@@ -39,6 +43,9 @@ public:
     // When set, modal windows are not shown; the hook sees the window's name.
     std::function<void(const std::string&)> intercept;
     std::function<void()> closeMainWindow;
+    // The real windows by name; a name without one gets a plain window with its
+    // caption.
+    std::map<std::string, std::function<void()>> dialogs;
     QWidget* parent = nullptr;
     bool mainWindowCloseRequested = false;
     bool showSplashWindow = true;
@@ -52,39 +59,6 @@ public:
 
 private:
     std::unique_ptr<QWidget> splash_;
-};
-
-class QtDesktopShell : public DesktopShell {
-public:
-    bool Open(const std::string& documentOrUrl) override;
-    bool IsPdfHandlerRegistered() override;
-    bool IsHelpViewerAvailable() override { return false; }
-    bool ShowHelp(const std::string&, const std::string&) override { return false; }
-};
-
-// Settings in an INI file, $XDG_CONFIG_HOME/Torvane/QD720.conf. Keys are kept
-// in lower case: the store compares them without regard to case.
-class QtSettingsStore : public SettingsStore {
-public:
-    QtSettingsStore();
-    explicit QtSettingsStore(QString file) : file_(std::move(file)) {}
-    bool Read(const std::string& key, std::string& value) override;
-    bool Write(const std::string& key, const std::string& value) override;
-    const QString& File() const { return file_; }
-
-private:
-    QString file_;
-};
-
-// No network yet: the version and proxy are kept, a check finds nothing.
-class QtUpdateComponent : public UpdateComponent {
-public:
-    void SetVersion(const std::string& v) override { version = v; }
-    void SetProxy(const ProxySettings& p) override { proxy = p; }
-    bool SilentCheck() override { return false; }
-    void InteractiveCheck() override {}
-    std::string version;
-    ProxySettings proxy;
 };
 
 class QtFatalStop : public FatalStop {

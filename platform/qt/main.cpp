@@ -10,8 +10,10 @@
 #include <system_error>
 
 #include "app/QD720SIM.h"
+#include "platform/qt/HelpDialogs.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
+#include "platform/qt/UpdateDialogs.h"
 
 namespace {
 
@@ -75,6 +77,8 @@ int main(int argc, char** argv) {
         platform.windows.parent = window.get();
         qd::qt::MainWindow* w = window.get();
         platform.windows.closeMainWindow = [w] { QTimer::singleShot(0, w, [w] { w->close(); }); };
+        RegisterHelpDialogs(platform.windows, form);
+        RegisterUpdateDialogs(platform.windows, form);
         window->show();
         if (QWidget* splash = platform.windows.Splash()) splash->raise();
         window->Pump().Start();

@@ -1,0 +1,7 @@
+#include "platform/qt/HelpDialogs.h"
+
+namespace qd::qt {
+
+void RegisterHelpDialogs(QtWindowSystem&, TSimForm&) {}
+
+}  // namespace qd::qt

@@ -1,0 +1,3 @@
+#include "platform/qt/QtUpdateComponent.h"
+
+namespace qd::qt {}  // namespace qd::qt
