@@ -24,6 +24,7 @@ struct SevenSegmentChar {
 struct Lamp {
     std::string name;
     bool lit = false;
+    std::string hint;
 };
 
 // Switch lamps, rocker switch and check boxes: an on flag the user toggles.
@@ -75,6 +76,7 @@ struct CheckBox {
 struct MotorPicture {
     std::string name;
     bool running = false;  // the fan turns
+    int interval = 50;     // ms between two steps of the fan's animation
 };
 
 // A link label: caption and the address it opens.
