@@ -54,6 +54,7 @@ struct Label {
     std::string text;
     bool visible = true;
     std::string hint;
+    std::string color;  // text colour by name ("red"); empty for the view's own
 };
 
 struct ComboBox {

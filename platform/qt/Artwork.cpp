@@ -112,11 +112,23 @@ void DrawSplash(QPainter& p, const QRectF& r) {
     p.restore();
 }
 
+namespace {
+QRectF MotorBody(const QRectF& r) {
+    const double h = r.height();
+    return QRectF(r.left() + r.width() * 0.22, r.top() + h * 0.15, r.width() * 0.56, h * 0.62);
+}
+}  // namespace
+
+QRectF MotorFanRect(const QRectF& r) {
+    const QRectF body = MotorBody(r);
+    return QRectF(body.right() - 2, body.top() + 4, r.right() - body.right(), body.height() - 8);
+}
+
 void DrawMotor(QPainter& p, const QRectF& r, double fanAngle, bool running) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const double h = r.height();
-    const QRectF body(r.left() + r.width() * 0.22, r.top() + h * 0.15, r.width() * 0.56, h * 0.62);
+    const QRectF body = MotorBody(r);
     // Feet.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(70, 74, 80));
@@ -142,8 +154,7 @@ void DrawMotor(QPainter& p, const QRectF& r, double fanAngle, bool running) {
     p.setBrush(QColor(84, 130, 190));
     p.drawRect(QRectF(body.center().x() - 16, body.top() - h * 0.1, 32, h * 0.1));
     // Fan cover with the fan seen through it.
-    const QRectF cover(body.right() - 2, body.top() + 4, r.right() - body.right(),
-                       body.height() - 8);
+    const QRectF cover = MotorFanRect(r);
     p.setBrush(QColor(46, 50, 58));
     p.drawRoundedRect(cover, 8, 8);
     const QPointF c = cover.center();

@@ -20,6 +20,8 @@ uint8_t SegmentCodeOf(char c);
 
 void DrawSplash(QPainter& p, const QRectF& r);
 void DrawMotor(QPainter& p, const QRectF& r, double fanAngle, bool running);
+// Where DrawMotor puts the fan: all a turn of the fan repaints.
+QRectF MotorFanRect(const QRectF& r);
 void DrawTerminalBoard(QPainter& p, const QRectF& r, bool alternate);
 void DrawConnector(QPainter& p, const QRectF& r);
 void DrawFacePlate(QPainter& p, const QRectF& r);

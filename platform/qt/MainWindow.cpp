@@ -17,6 +17,9 @@ namespace {
 constexpr int kClientWidth = 1024;
 constexpr int kClientHeight = 660;
 
+// The longest the pump sleeps when no simulator timer falls due sooner.
+constexpr int kMaxPumpSleepMs = 20;
+
 const QColor kLampRed{235, 30, 30};
 const QColor kLampGreen{30, 200, 60};
 
@@ -96,6 +99,8 @@ QWidget* MainWindow::Caption(QWidget* parent, QRect geometry, const QString& tex
 void MainWindow::Handler(void (TSimForm::*h)()) {
     form_.Run([this, h] { (form_.*h)(); });
     SyncViews();
+    // The handler may have enabled a timer that falls due before the pump wakes.
+    if (pump_) pump_->Reschedule();
 }
 
 MainWindow::MainWindow(TSimForm& form) : form_(form) {
@@ -128,8 +133,36 @@ MainWindow::MainWindow(TSimForm& form) : form_(form) {
     adjustSize();
     setFixedSize(sizeHint());
 
-    pump_ = std::make_unique<RealTimePump>(form_.clock, [this] { SyncViews(); });
+    FormResize();
+    const auto nextDue = [this]() -> std::optional<int64_t> {
+        std::optional<int64_t> due;
+        for (const Timer* t : form_.TimerTable())
+            if (t->Enabled() && (!due || t->DueAt() < *due)) due = t->DueAt();
+        return due;
+    };
+    pump_ = std::make_unique<RealTimePump>(
+        form_.clock, [this] { SyncViews(); }, nextDue, kMaxPumpSleepMs);
     SyncViews();
+}
+
+void MainWindow::FormResize() {
+    // The scales and the speed readout take their type size from two captions,
+    // so a change of the captions' font carries over to them.
+    const int scalePx = photoCaption_->font().pixelSize();
+    for (KnobView* k : scaled_) k->SetLabelPixelSize(scalePx);
+    for (QWidget* l : sliderLabels_) {
+        QFont f = l->font();
+        f.setPixelSize(scalePx);
+        l->setFont(f);
+    }
+    // The speed is a display, not a caption: twice the caption's size.
+    rpm_->SetTextPixelSize(2 * torqueCaption_->font().pixelSize());
+    form_.Run([this] { form_.FormResize(); });
+}
+
+void MainWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    FormResize();
 }
 
 MainWindow::~MainWindow() = default;
@@ -189,15 +222,24 @@ void MainWindow::BuildKeypad(QWidget* client) {
     for (int i = 0; i < 5; ++i) {
         const int x = 30 + i * 56;
         Add<DigitView>(body, QRect(x, 42, 44, 72), *digits[static_cast<size_t>(i)]);
-        Add<RoundLampView>(body, QRect(x + 45, 106, 8, 8), *points[static_cast<size_t>(i)],
-                           kSegmentLit, kSegmentUnlit);
+        auto* point =
+            Add<RoundLampView>(body, QRect(x + 45, 106, 8, 8), *points[static_cast<size_t>(i)],
+                               kSegmentLit, kSegmentUnlit);
+        point->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
     Lamp* lamps[] = {&form_.ALMLED, &form_.REVLED, &form_.DRVLED, &form_.FOUTLED};
     const char* captions[] = {"ALM", "REV", "DRV", "FOUT"};
+    const char* lampTips[] = {
+        "ALM: lit while a fault or an alarm is present",
+        "REV: lit while the direction is reverse",
+        "DRV: lit in the drive mode, off in the programming mode",
+        "FOUT: lit while the display shows the output frequency",
+    };
     for (int i = 0; i < 4; ++i)
         Add<RectLampView>(body, QRect(26 + i * 74, 138, 62, 20), *lamps[i],
-                          QString::fromLatin1(captions[i]), i == 2 ? kLampGreen : kLampRed);
+                          QString::fromLatin1(captions[i]), i == 2 ? kLampGreen : kLampRed)
+            ->SetDefaultTip(QString::fromLatin1(lampTips[i]));
 
     struct KeyDef {
         const char* name;
@@ -271,12 +313,16 @@ void MainWindow::BuildKeypad(QWidget* client) {
             auto* sc = new QShortcut(seq, this);
             connect(sc, &QShortcut::activated, key, [key] { key->PressFromKeyboard(); });
         }
-        if (k.handler == &TSimForm::RunKeyClick)
-            Add<RoundLampView>(key, QRect(8, 8, 12, 12), form_.RUNLED, kLampGreen,
-                               QColor(Qt::black));
-        if (k.handler == &TSimForm::LOREKEYClick)
-            Add<RoundLampView>(key, QRect(8, 8, 12, 12), form_.LOCAL_REMOTE_LED, kLampGreen,
-                               QColor(Qt::black));
+        // The lamps on the keys let clicks through to their key.
+        Lamp* keyLamp = k.handler == &TSimForm::RunKeyClick    ? &form_.RUNLED
+                        : k.handler == &TSimForm::LOREKEYClick ? &form_.LOCAL_REMOTE_LED
+                                                               : nullptr;
+        if (keyLamp) {
+            auto* lamp = Add<RoundLampView>(key, QRect(8, 8, 12, 12), *keyLamp, kLampGreen,
+                                            QColor(Qt::black));
+            lamp->setAttribute(Qt::WA_TransparentForMouseEvents);
+            lamp->SetDefaultTip(QString::fromLatin1(k.tip));
+        }
     }
 
     // The lower operator area: information, terminals or faceplate.
@@ -294,13 +340,17 @@ void MainWindow::BuildKeypad(QWidget* client) {
     Add<PictureView>(area, QRect(0, 78, 312, 210), form_.Shape9, DrawInfoFrame);
     auto* status = Add<TextView>(area, QRect(8, 32, 296, 36), form_.StatusLabel);
     status->setWordWrap(true);
+    status->SetDefaultTip(QStringLiteral("What the display is showing"));
     auto* info = Add<TextView>(area, QRect(8, 84, 296, 198), form_.InfoLabel);
     info->setWordWrap(true);
+    info->SetDefaultTip(QStringLiteral("About the item on the display"));
     info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (QLabel* l : {static_cast<QLabel*>(status), static_cast<QLabel*>(info)})
         l->setStyleSheet(QStringLiteral("color: #101418; background: transparent"));
-    Add<PictureView>(area, QRect(0, 28, 312, 260), form_.Connector, DrawConnector);
-    Add<PictureView>(area, QRect(0, 28, 312, 260), form_.FacePlate, DrawFacePlate);
+    Add<PictureView>(area, QRect(0, 28, 312, 260), form_.Connector, DrawConnector)
+        ->setToolTip(QStringLiteral("The operator's connector and terminals"));
+    Add<PictureView>(area, QRect(0, 28, 312, 260), form_.FacePlate, DrawFacePlate)
+        ->setToolTip(QStringLiteral("The drive's faceplate"));
 }
 
 void MainWindow::BuildPowerAndMotor(QWidget* client) {
@@ -309,35 +359,45 @@ void MainWindow::BuildPowerAndMotor(QWidget* client) {
     power->setFrameShape(QFrame::StyledPanel);
     power->setGeometry(352, 8, 150, 240);
     Caption(power, QRect(0, 6, 150, 18), QStringLiteral("Main Power"), 12, true, Qt::AlignCenter);
-    Add<RockerView>(power, QRect(35, 32, 80, 120), form_.MainPower);
+    Add<RockerView>(power, QRect(35, 32, 80, 120), form_.MainPower)
+        ->SetDefaultTip(QStringLiteral("Click to switch the drive's main power on or off"));
     Caption(power, QRect(0, 154, 150, 16), QStringLiteral("Off / On"), 10, false, Qt::AlignCenter);
     auto* panel = Add<TextView>(power, QRect(6, 176, 138, 58), form_.STATUSPANEL4);
     panel->setWordWrap(true);
     panel->setAlignment(Qt::AlignCenter);
     panel->setCursor(Qt::PointingHandCursor);
-    panel->setStyleSheet(QStringLiteral("color: #0040a0; font-weight: bold"));
+    panel->SetBaseStyle(QStringLiteral("color: #0040a0; font-weight: bold"));
     panel->onClick = [this] { Handler(&TSimForm::STATUSPANEL4Click); };
+    panel->SetDefaultTip(QStringLiteral("Click to check for updates"));
 
     auto* motor = new QFrame(client);
     motor->setObjectName(QStringLiteral("MotorPanel"));
     motor->setFrameShape(QFrame::StyledPanel);
     motor->setGeometry(510, 8, 506, 240);
     Caption(motor, QRect(10, 6, 200, 18), QStringLiteral("Motor Simulation"), 12, true);
-    Add<MotorView>(motor, QRect(10, 34, 200, 130), form_.MOTOR);
-    Add<ReadoutView>(motor, QRect(20, 178, 180, 42), form_.RPM, 5, 0, QStringLiteral(" RPM"),
-                     false);
+    Add<MotorView>(motor, QRect(10, 34, 200, 130), form_.MOTOR)
+        ->setToolTip(QStringLiteral("The motor: its fan turns while the drive runs it"));
+    rpm_ = Add<ReadoutView>(motor, QRect(20, 178, 180, 42), form_.RPM, 5, 0, QStringLiteral(" RPM"),
+                            false);
+    rpm_->setToolTip(QStringLiteral("Motor speed"));
     Caption(motor, QRect(224, 6, 272, 18), QStringLiteral("Motor Load"), 12, true, Qt::AlignCenter);
     Caption(motor, QRect(224, 26, 136, 16), QStringLiteral("Motor Current"), 11, false,
             Qt::AlignCenter);
-    Caption(motor, QRect(362, 26, 136, 16), QStringLiteral("Output Torque"), 11, false,
-            Qt::AlignCenter);
-    Add<KnobView>(motor, QRect(230, 44, 124, 140), form_.MotorCurrent, 50.0, 0,
-                  QStringLiteral(" %"));
-    Add<KnobView>(motor, QRect(368, 44, 124, 140), form_.MotorTorque, 50.0, 0,
-                  QStringLiteral(" %"));
+    torqueCaption_ = Caption(motor, QRect(362, 26, 136, 16), QStringLiteral("Output Torque"), 11,
+                             false, Qt::AlignCenter);
+    auto* currentKnob = Add<KnobView>(motor, QRect(230, 44, 124, 140), form_.MotorCurrent, 50.0, 0,
+                                      QStringLiteral(" %"));
+    currentKnob->setToolTip(
+        QStringLiteral("Motor load current in percent of rated: drag or turn the mouse wheel"));
+    auto* torqueKnob = Add<KnobView>(motor, QRect(368, 44, 124, 140), form_.MotorTorque, 50.0, 0,
+                                     QStringLiteral(" %"));
+    torqueKnob->setToolTip(
+        QStringLiteral("Load torque in percent of rated: drag or turn the mouse wheel"));
+    scaled_ = {currentKnob, torqueKnob};
     auto* current = Add<TextView>(motor, QRect(230, 192, 124, 22), form_.Output_current2);
     current->setAlignment(Qt::AlignCenter);
     current->setStyleSheet(QStringLiteral("font-weight: bold"));
+    current->SetDefaultTip(QStringLiteral("Output current"));
 }
 
 void MainWindow::BuildTerminalsTab(QWidget* page) {
@@ -349,15 +409,20 @@ void MainWindow::BuildTerminalsTab(QWidget* page) {
     const auto inputs = form_.Inputs();
     for (int i = 0; i < 7; ++i)
         Add<SwitchLampView>(page, QRect(18 + i * 56, 14, 44, 62), *inputs[static_cast<size_t>(i)],
-                            QStringLiteral("S%1").arg(i + 1));
+                            QStringLiteral("S%1").arg(i + 1))
+            ->SetDefaultTip(QStringLiteral("Digital input S%1: click to close or open").arg(i + 1));
     Add<SwitchLampView>(page, QRect(18 + 7 * 56, 14, 44, 62), form_.BASEBLOCK_EXT,
-                        QStringLiteral("HWBB"));
+                        QStringLiteral("HWBB"))
+        ->SetDefaultTip(QStringLiteral("Hardwire Baseblock"));
 
     Lamp* outs[] = {&form_.MA, &form_.MB, &form_.P1, &form_.P2};
     const char* names[] = {"MA", "MB", "P1", "P2"};
+    const char* outTips[] = {"Relay output: contact MA-MC", "Relay output: contact MB-MC",
+                             "Photocoupler output P1", "Photocoupler output P2"};
     for (int i = 0; i < 4; ++i) {
         const int x = 496 + i * 38 + (i >= 2 ? 8 : 0);
-        Add<RoundLampView>(page, QRect(x + 6, 44, 18, 18), *outs[i], kLampRed, QColor(70, 20, 20));
+        Add<RoundLampView>(page, QRect(x + 6, 44, 18, 18), *outs[i], kLampRed, QColor(70, 20, 20))
+            ->SetDefaultTip(QString::fromLatin1(outTips[i]));
         auto* c = Caption(page, QRect(x, 64, 30, 14), QString::fromLatin1(names[i]), 10, true,
                           Qt::AlignCenter);
         c->setStyleSheet(QStringLiteral("color: white"));
@@ -370,26 +435,56 @@ void MainWindow::BuildTerminalsTab(QWidget* page) {
         w->setStyleSheet(QStringLiteral("color: white"));
         static_cast<QLabel*>(w)->setWordWrap(true);
     }
+    photoCaption_ = photo;
 
     Caption(page, QRect(10, 140, 220, 16), QStringLiteral("Analog Inputs"), 12, true);
     Caption(page, QRect(10, 158, 110, 14), QStringLiteral("A1 (V)"), 11, false, Qt::AlignCenter);
     Caption(page, QRect(124, 158, 110, 14), QStringLiteral("A2 (V)"), 11, false, Qt::AlignCenter);
-    Add<KnobView>(page, QRect(10, 174, 110, 128), form_.A1POT, 1.0, 2, QString());
-    Add<KnobView>(page, QRect(124, 174, 110, 128), form_.A2POT, 1.0, 2, QString());
+    auto* a1 = Add<KnobView>(page, QRect(10, 174, 110, 128), form_.A1POT, 1.0, 2, QString());
+    a1->setToolTip(QStringLiteral("Analog input A1, 0 to 10 V: drag or turn the mouse wheel"));
+    auto* a2 = Add<KnobView>(page, QRect(124, 174, 110, 128), form_.A2POT, 1.0, 2, QString());
+    a2->setToolTip(QStringLiteral("Analog input A2, 0 to 10 V: drag or turn the mouse wheel"));
+    scaled_.push_back(a1);
+    scaled_.push_back(a2);
 
     Caption(page, QRect(252, 140, 190, 16), QStringLiteral("Pulse Input"), 12, true);
-    Add<SliderView>(page, QRect(252, 176, 190, 30), form_.RPINPUT);
-    Caption(page, QRect(248, 206, 30, 14), QStringLiteral("0"), 10, false, Qt::AlignCenter);
-    Caption(page, QRect(332, 206, 30, 14), QStringLiteral("50"), 10, false, Qt::AlignCenter);
-    Caption(page, QRect(416, 206, 30, 14), QStringLiteral("100"), 10, false, Qt::AlignCenter);
+    Add<SliderView>(page, QRect(252, 176, 190, 30), form_.RPINPUT)
+        ->setToolTip(QStringLiteral("Pulse train input RP, 0 to 100 %: drag the slider"));
+    sliderLabels_ = {
+        Caption(page, QRect(248, 206, 30, 14), QStringLiteral("0"), 10, false, Qt::AlignCenter),
+        Caption(page, QRect(332, 206, 30, 14), QStringLiteral("50"), 10, false, Qt::AlignCenter),
+        Caption(page, QRect(416, 206, 30, 14), QStringLiteral("100"), 10, false, Qt::AlignCenter)};
+
+    // The board's selector switches: part of the picture, nothing reads them.
+    struct Toggle {
+        const char* left;
+        const char* right;
+        const char* tip;
+        const char* name;
+    };
+    const Toggle toggles[] = {
+        {"SINK", "SOURCE", "Sink or source logic of the digital inputs", "SinkSourceSwitch"},
+        {"V", "I", "Analog input A2 as a voltage or a current input", "VoltageCurrentSwitch"},
+        {"Off", "On", "Termination resistor of the communication port", "TerminationSwitch"},
+    };
+    for (int i = 0; i < 3; ++i) {
+        auto* t = new ToggleSwitchView(QString::fromLatin1(toggles[i].left),
+                                       QString::fromLatin1(toggles[i].right), page);
+        t->setObjectName(QString::fromLatin1(toggles[i].name));
+        t->setToolTip(QString::fromLatin1(toggles[i].tip));
+        t->setGeometry(252, 232 + i * 26, 190, 22);
+    }
 
     Caption(page, QRect(462, 140, 186, 16), QStringLiteral("Analog Output (V)"), 11, true);
-    Add<ReadoutView>(page, QRect(462, 158, 186, 52), form_.AMOUTPUT, 5, 2, QString(), true);
+    Add<ReadoutView>(page, QRect(462, 158, 186, 52), form_.AMOUTPUT, 5, 2, QString(), true)
+        ->setToolTip(QStringLiteral("Analog monitor output AM in volts"));
     Caption(page, QRect(462, 218, 186, 16), QStringLiteral("Pulse Output (Hz)"), 11, true);
-    Add<ReadoutView>(page, QRect(462, 236, 186, 52), form_.MPOUTPUT, 5, 0, QString(), true);
+    Add<ReadoutView>(page, QRect(462, 236, 186, 52), form_.MPOUTPUT, 5, 0, QString(), true)
+        ->setToolTip(QStringLiteral("Pulse monitor output MP in hertz"));
 
     auto* alt = Add<CheckView>(page, QRect(12, 318, 230, 24), form_.TerminalVersion,
                                QStringLiteral("Alternate Terminal Board"));
+    alt->setToolTip(QStringLiteral("Show the alternate terminal board"));
     alt->onClick = [this] { Handler(&TSimForm::TerminalVersionClick); };
     auto* url =
         Add<LinkView>(page, QRect(252, 318, 396, 24), form_.URL, QString::fromLatin1(kHomePage));
@@ -405,22 +500,27 @@ void MainWindow::BuildFaultsTab(QWidget* page) {
         const char* button;
         const char* buttonName;
         const char* hint;
+        const char* what;
     };
     const Row rows[] = {
         {"Faults", form_.Fault_List, &TSimForm::Fault_ListChange, "Simulate Fault", "FaultButton",
-         "Click here to simulate fault"},
+         "Click here to simulate fault", "fault"},
         {"Alarms", form_.Alarm_List, &TSimForm::Alarm_ListChange, "Simulate Alarm", "AlarmButton",
-         "Hold button to simulate alarm"},
+         "Hold button to simulate alarm", "alarm"},
         {"Operation Errors", form_.Opr_Alarm_List, &TSimForm::Opr_Alarm_ListChange,
-         "Simulate Error", "OprAlarmButton", ""},
+         "Simulate Error", "OprAlarmButton", "Hold button to simulate the operation error",
+         "operation error"},
         {"Auto-Tuning Errors", form_.Autotune_Fault, &TSimForm::Autotune_FaultChange,
-         "Simulate Tuning Error", "AutotuneButton", ""},
+         "Simulate Tuning Error", "AutotuneButton", "Click here to simulate the tuning error",
+         "auto-tuning error"},
     };
     for (int i = 0; i < 4; ++i) {
         const Row& r = rows[i];
         const int y = 14 + i * 64;
         Caption(page, QRect(12, y, 300, 18), QString::fromLatin1(r.caption), 12, true);
         auto* list = Add<ComboView>(page, QRect(12, y + 20, 440, 28), r.list);
+        list->SetDefaultTip(
+            QStringLiteral("Choose the %1 to simulate").arg(QString::fromLatin1(r.what)));
         const auto change = r.change;
         list->onChange = [this, change] { Handler(change); };
         auto* button = new QPushButton(QString::fromLatin1(r.button), page);
@@ -462,22 +562,24 @@ void MainWindow::BuildHelpTab(QWidget* page) {
         void (TSimForm::*handler)();
         QColor band;
         const char* tag;
+        const char* tip;
     };
     const Row rows[] = {
         {form_.URL1, "QD720 Quick Start Guide",
          "QD720 Quick Start Guide shows mechanical installation, parameters and basic programming.",
-         &TSimForm::PDFClick, QColor(200, 30, 30), "PDF"},
+         &TSimForm::PDFClick, QColor(200, 30, 30), "PDF", "Open the Quick Start Guide (PDF)"},
         {form_.URL4, "QD720 Cheat Sheet", "QD720 Cheat Sheet shows a step by step basic setup.",
-         &TSimForm::PDFClick2, QColor(200, 30, 30), "PDF"},
+         &TSimForm::PDFClick2, QColor(200, 30, 30), "PDF", "Open the Cheat Sheet (PDF)"},
         {form_.URL5, "QD720 Technical Manual",
          "QD720 Technical Manual shows detailed parameter descriptions, keypad operations, wiring "
          "diagrams and more.",
-         &TSimForm::PDFClick3, QColor(200, 30, 30), "PDF"},
+         &TSimForm::PDFClick3, QColor(200, 30, 30), "PDF", "Open the Technical Manual (PDF)"},
         {form_.URL2, "Program Help", "Detailed document explaining on how to use this program.",
-         &TSimForm::HelpClick, QColor(30, 90, 200), "?"},
+         &TSimForm::HelpClick, QColor(30, 90, 200), "?", "Open the program's help"},
         {form_.URL3, "Check for Updates",
          "Check if an update of this software is available. (Requires internet connection).",
-         &TSimForm::CheckforUpdatesClick, QColor(30, 150, 60), "\u2191"},
+         &TSimForm::CheckforUpdatesClick, QColor(30, 150, 60), "\u2191",
+         "Check for a newer version of this program"},
     };
     for (int i = 0; i < 5; ++i) {
         const Row& r = rows[i];
@@ -485,10 +587,13 @@ void MainWindow::BuildHelpTab(QWidget* page) {
         const auto handler = r.handler;
         auto* icon = new IconButton(r.band, r.tag, page);
         icon->setGeometry(12, y, 34, 44);
+        icon->setObjectName(QString::fromStdString(r.link.name) + QStringLiteral("Icon"));
+        icon->setToolTip(QString::fromLatin1(r.tip));
         connect(icon, &QAbstractButton::clicked, this, [this, handler] { Handler(handler); });
         auto* link =
             Add<LinkView>(page, QRect(58, y, 400, 20), r.link, QString::fromLatin1(r.caption));
         link->onClick = [this, handler] { Handler(handler); };
+        link->setToolTip(QString::fromLatin1(r.tip));
         auto* text = Caption(page, QRect(58, y + 20, 590, 36), QString::fromLatin1(r.text), 11);
         static_cast<QLabel*>(text)->setWordWrap(true);
         static_cast<QLabel*>(text)->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -29,6 +29,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     template <class V, class... A>
@@ -42,11 +43,18 @@ private:
     void BuildTerminalsTab(QWidget* page);
     void BuildFaultsTab(QWidget* page);
     void BuildHelpTab(QWidget* page);
+    void FormResize();
 
     TSimForm& form_;
     std::vector<SyncView*> views_;
     std::unique_ptr<RealTimePump> pump_;
     QTabWidget* tabs_ = nullptr;
+    // What FormResize sizes, and the captions it takes the sizes from.
+    std::vector<KnobView*> scaled_;
+    std::vector<QWidget*> sliderLabels_;
+    ReadoutView* rpm_ = nullptr;
+    QWidget* photoCaption_ = nullptr;
+    QWidget* torqueCaption_ = nullptr;
 };
 
 }  // namespace qd::qt

@@ -6,6 +6,7 @@
 #include <QRadialGradient>
 #include <QWheelEvent>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/qt/Artwork.h"
@@ -27,6 +28,20 @@ void DrawRoundLamp(QPainter& p, const QRectF& r, const QColor& c, bool lit) {
     p.drawEllipse(r.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 }  // namespace
+
+bool HintTip::Apply(QWidget& w, const std::string& hint) {
+    if (!first_ && hint == hint_) return false;
+    first_ = false;
+    hint_ = hint;
+    w.setToolTip(hint_.empty() ? default_ : Q(hint_));
+    return true;
+}
+
+void HintTip::SetDefault(QWidget& w, const std::string& hint, QString tip) {
+    default_ = std::move(tip);
+    first_ = true;
+    Apply(w, hint);
+}
 
 // ------------------------------------------------------------------ digits
 
@@ -56,11 +71,12 @@ void DigitView::paintEvent(QPaintEvent*) {
 RoundLampView::RoundLampView(Lamp& lamp, QColor lit, QColor unlit, QWidget* parent)
     : QWidget(parent), lamp_(lamp), litColour_(lit), unlitColour_(unlit), lit_(lamp.lit) {
     setObjectName(Q(lamp.name));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
+    tip_.Apply(*this, lamp.hint);
 }
 
 bool RoundLampView::Sync() {
-    if (lamp_.lit == lit_) return false;
+    const bool hint = tip_.Apply(*this, lamp_.hint);
+    if (lamp_.lit == lit_) return hint && Changed();
     lit_ = lamp_.lit;
     update();
     return Changed();
@@ -76,10 +92,12 @@ void RoundLampView::paintEvent(QPaintEvent*) {
 RectLampView::RectLampView(Lamp& lamp, QString caption, QColor lit, QWidget* parent)
     : QWidget(parent), lamp_(lamp), caption_(std::move(caption)), litColour_(lit), lit_(lamp.lit) {
     setObjectName(Q(lamp.name));
+    tip_.Apply(*this, lamp.hint);
 }
 
 bool RectLampView::Sync() {
-    if (lamp_.lit == lit_) return false;
+    const bool hint = tip_.Apply(*this, lamp_.hint);
+    if (lamp_.lit == lit_) return hint && Changed();
     lit_ = lamp_.lit;
     update();
     return Changed();
@@ -156,17 +174,28 @@ TextView::TextView(Label& label, QWidget* parent) : QLabel(parent), label_(label
     Sync();
 }
 
+void TextView::SetBaseStyle(QString style) {
+    baseStyle_ = std::move(style);
+    ApplyStyle();
+}
+
+void TextView::ApplyStyle() {
+    color_ = label_.color;
+    QString style = baseStyle_;
+    if (!color_.empty()) style += QStringLiteral("; color: ") + Q(color_);
+    setStyleSheet(style);
+}
+
 bool TextView::Sync() {
-    if (!first_ && label_.text == text_ && label_.visible == visible_ && label_.hint == hint_)
-        return false;
+    const bool hint = tip_.Apply(*this, label_.hint);
+    const bool recolour = label_.color != color_;
+    if (recolour) ApplyStyle();
+    if (!first_ && label_.text == text_ && label_.visible == visible_)
+        return (hint || recolour) && Changed();
     first_ = false;
     if (label_.text != text_ || text().isEmpty()) {
         text_ = label_.text;
         setText(Q(text_));
-    }
-    if (label_.hint != hint_) {
-        hint_ = label_.hint;
-        setToolTip(Q(hint_));
     }
     if (label_.visible != visible_ || isHidden() == label_.visible) {
         visible_ = label_.visible;
@@ -187,7 +216,7 @@ RockerView::RockerView(Switch& s, QWidget* parent) : QAbstractButton(parent), s_
     setObjectName(Q(s.name));
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Main Power"));
+    tip_.Apply(*this, s.hint);
     connect(this, &QAbstractButton::clicked, this, [this] {
         s_.on = !s_.on;
         Sync();
@@ -195,7 +224,8 @@ RockerView::RockerView(Switch& s, QWidget* parent) : QAbstractButton(parent), s_
 }
 
 bool RockerView::Sync() {
-    if (s_.on == on_) return false;
+    const bool hint = tip_.Apply(*this, s_.hint);
+    if (s_.on == on_) return hint && Changed();
     on_ = s_.on;
     update();
     return Changed();
@@ -229,10 +259,10 @@ void RockerView::paintEvent(QPaintEvent*) {
 }
 
 SwitchLampView::SwitchLampView(Switch& s, QString caption, QWidget* parent)
-    : QAbstractButton(parent), s_(s), on_(s.on), hint_(s.hint) {
+    : QAbstractButton(parent), s_(s), on_(s.on) {
     setObjectName(Q(s.name));
     setText(caption);
-    setToolTip(Q(hint_));
+    tip_.Apply(*this, s.hint);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
     connect(this, &QAbstractButton::clicked, this, [this] {
@@ -242,15 +272,10 @@ SwitchLampView::SwitchLampView(Switch& s, QString caption, QWidget* parent)
 }
 
 bool SwitchLampView::Sync() {
-    if (s_.on == on_ && s_.hint == hint_) return false;
-    if (s_.hint != hint_) {
-        hint_ = s_.hint;
-        setToolTip(Q(hint_));
-    }
-    if (s_.on != on_) {
-        on_ = s_.on;
-        update();
-    }
+    const bool hint = tip_.Apply(*this, s_.hint);
+    if (s_.on == on_) return hint && Changed();
+    on_ = s_.on;
+    update();
     return Changed();
 }
 
@@ -276,6 +301,43 @@ void SwitchLampView::paintEvent(QPaintEvent*) {
                Qt::AlignHCenter | Qt::AlignTop, text());
 }
 
+ToggleSwitchView::ToggleSwitchView(QString left, QString right, QWidget* parent)
+    : QAbstractButton(parent), left_(std::move(left)), right_(std::move(right)) {
+    setCheckable(true);
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ToggleSwitchView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont f = font();
+    f.setPixelSize(10);
+    f.setBold(true);
+    p.setFont(f);
+    // The captions take what the slot leaves; the one the lever points to is dark.
+    const double slotW = std::min(40.0, width() * 0.34);
+    const double slotH = std::min(16.0, height() - 4.0);
+    const QRectF slot((width() - slotW) / 2, (height() - slotH) / 2, slotW, slotH);
+    const QRectF leftText(0, 0, slot.left() - 4, height());
+    const QRectF rightText(slot.right() + 4, 0, width() - slot.right() - 4, height());
+    const bool right = isChecked();
+    p.setPen(right ? QColor(130, 130, 130) : QColor(20, 20, 20));
+    p.drawText(leftText, Qt::AlignRight | Qt::AlignVCenter, left_);
+    p.setPen(right ? QColor(20, 20, 20) : QColor(130, 130, 130));
+    p.drawText(rightText, Qt::AlignLeft | Qt::AlignVCenter, right_);
+    p.setPen(QPen(QColor(30, 30, 30), 1));
+    p.setBrush(QColor(60, 62, 68));
+    p.drawRoundedRect(slot, slotH / 2, slotH / 2);
+    const double d = slotH - 4;
+    const QRectF lever(right ? slot.right() - 2 - d : slot.left() + 2, slot.top() + 2, d, d);
+    QLinearGradient g(lever.topLeft(), lever.bottomLeft());
+    g.setColorAt(0, QColor(246, 246, 246));
+    g.setColorAt(1, QColor(176, 178, 184));
+    p.setBrush(g);
+    p.drawRoundedRect(lever, 2, 2);
+}
+
 // ------------------------------------------------------------------- knobs
 
 namespace {
@@ -288,6 +350,12 @@ KnobView::KnobView(Knob& k, double majorStep, int decimals, QString unit, QWidge
     setObjectName(Q(k.name));
     setCursor(Qt::PointingHandCursor);
     shown_ = k.position;
+}
+
+void KnobView::SetLabelPixelSize(int px) {
+    if (px == labelPx_ || px <= 0) return;
+    labelPx_ = px;
+    update();
 }
 
 bool KnobView::Sync() {
@@ -340,7 +408,7 @@ void KnobView::paintEvent(QPaintEvent*) {
     const double range = k_.maximum - k_.minimum;
     // Scale: ticks and labels around the knob.
     QFont f = font();
-    f.setPixelSize(std::max(8, static_cast<int>(R * 0.17)));
+    f.setPixelSize(labelPx_);
     p.setFont(f);
     const int minor = 5;
     const int majors = static_cast<int>(std::round(range / majorStep_));
@@ -371,7 +439,6 @@ void KnobView::paintEvent(QPaintEvent*) {
     p.setPen(QPen(QColor(255, 200, 40), 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(c + dir * (kr * 0.25), c + dir * (kr * 0.9));
     // Position display.
-    f.setPixelSize(11);
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(20, 20, 20));
@@ -424,6 +491,16 @@ bool ReadoutView::Sync() {
     return Changed();
 }
 
+void ReadoutView::SetTextPixelSize(int px) {
+    if (px == textPx_) return;
+    textPx_ = px;
+    update();
+}
+
+int ReadoutView::TextPixelSize() const {
+    return textPx_ > 0 ? textPx_ : static_cast<int>(height() * 0.5);
+}
+
 QString ReadoutView::ShownText() const {
     if (!powered_) return QString();
     return QString::number(value_, 'f', decimals_) + unit_;
@@ -438,7 +515,7 @@ void ReadoutView::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(r, 4, 4);
     if (!segments_) {
         QFont f = font();
-        f.setPixelSize(static_cast<int>(height() * 0.5));
+        f.setPixelSize(TextPixelSize());
         f.setBold(true);
         p.setFont(f);
         p.setPen(QColor(80, 240, 110));
@@ -471,17 +548,24 @@ void ReadoutView::paintEvent(QPaintEvent*) {
 
 MotorView::MotorView(MotorPicture& m, QWidget* parent) : QWidget(parent), m_(m) {
     setObjectName(Q(m.name));
-    spin_.setInterval(40);
+    // The view paints its whole rectangle, so a turn of the fan repaints only
+    // the fan and nothing behind the view.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&spin_, &QTimer::timeout, this, [this] {
         angle_ = std::fmod(angle_ + 23, 360);
-        update();
+        update(MotorFanRect(rect()).toAlignedRect().adjusted(-1, -1, 1, 1));
     });
     running_ = !m.running;
     Sync();
 }
 
 bool MotorView::Sync() {
-    if (m_.running == running_) return false;
+    if (m_.running == running_ && m_.interval == interval_) return false;
+    if (m_.interval != interval_) {
+        interval_ = m_.interval;
+        spin_.setInterval(std::max(1, interval_));
+    }
+    if (m_.running == running_) return Changed();
     running_ = m_.running;
     if (running_)
         spin_.start();
@@ -493,6 +577,7 @@ bool MotorView::Sync() {
 
 void MotorView::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
     DrawMotor(p, rect(), angle_, running_);
 }
 
@@ -537,7 +622,8 @@ ComboView::ComboView(ComboBox& c, QWidget* parent) : QComboBox(parent), c_(c) {
 }
 
 bool ComboView::Sync() {
-    if (c_.items == items_ && c_.itemIndex == index_ && c_.hint == hint_) return false;
+    const bool hint = tip_.Apply(*this, c_.hint);
+    if (c_.items == items_ && c_.itemIndex == index_) return hint && Changed();
     syncing_ = true;
     if (c_.items != items_) {
         items_ = c_.items;
@@ -546,10 +632,6 @@ bool ComboView::Sync() {
     }
     if (c_.itemIndex != currentIndex()) setCurrentIndex(c_.itemIndex);
     index_ = c_.itemIndex;
-    if (c_.hint != hint_) {
-        hint_ = c_.hint;
-        setToolTip(Q(hint_));
-    }
     syncing_ = false;
     return Changed();
 }

@@ -34,6 +34,20 @@ private:
     int redraws_ = 0;
 };
 
+// Shows a control's hint as its widget's tool tip; while the control has no
+// hint, the view's own short help instead.
+class HintTip {
+public:
+    // True when the tool tip changed.
+    bool Apply(QWidget& w, const std::string& hint);
+    void SetDefault(QWidget& w, const std::string& hint, QString tip);
+
+private:
+    QString default_;
+    std::string hint_;
+    bool first_ = true;
+};
+
 class DigitView : public QWidget, public SyncView {
 public:
     DigitView(SevenSegmentChar& c, QWidget* parent);
@@ -55,6 +69,7 @@ public:
     RoundLampView(Lamp& lamp, QColor lit, QColor unlit, QWidget* parent);
     bool Sync() override;
     bool ShownLit() const { return lit_; }
+    void SetDefaultTip(QString tip) { tip_.SetDefault(*this, lamp_.hint, std::move(tip)); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -63,6 +78,7 @@ private:
     Lamp& lamp_;
     QColor litColour_, unlitColour_;
     bool lit_ = false;
+    HintTip tip_;
 };
 
 class RectLampView : public QWidget, public SyncView {
@@ -70,6 +86,7 @@ public:
     RectLampView(Lamp& lamp, QString caption, QColor lit, QWidget* parent);
     bool Sync() override;
     bool ShownLit() const { return lit_; }
+    void SetDefaultTip(QString tip) { tip_.SetDefault(*this, lamp_.hint, std::move(tip)); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -79,6 +96,7 @@ private:
     QString caption_;
     QColor litColour_;
     bool lit_ = false;
+    HintTip tip_;
 };
 
 enum class KeyGlyph { Text, Up, Down };
@@ -101,21 +119,29 @@ public:
     TextView(Label& label, QWidget* parent);
     bool Sync() override;
     std::function<void()> onClick;
+    void SetDefaultTip(QString tip) { tip_.SetDefault(*this, label_.hint, std::move(tip)); }
+    // The look of the text; the label's own colour, when it has one, overrides it.
+    void SetBaseStyle(QString style);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    void ApplyStyle();
     Label& label_;
-    std::string text_, hint_;
+    QString baseStyle_;
+    std::string color_;
+    std::string text_;
     bool visible_ = true;
     bool first_ = true;
+    HintTip tip_;
 };
 
 class RockerView : public QAbstractButton, public SyncView {
 public:
     RockerView(Switch& s, QWidget* parent);
     bool Sync() override;
+    void SetDefaultTip(QString tip) { tip_.SetDefault(*this, s_.hint, std::move(tip)); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -123,12 +149,14 @@ protected:
 private:
     Switch& s_;
     bool on_ = false;
+    HintTip tip_;
 };
 
 class SwitchLampView : public QAbstractButton, public SyncView {
 public:
     SwitchLampView(Switch& s, QString caption, QWidget* parent);
     bool Sync() override;
+    void SetDefaultTip(QString tip) { tip_.SetDefault(*this, s_.hint, std::move(tip)); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -136,7 +164,20 @@ protected:
 private:
     Switch& s_;
     bool on_ = false;
-    std::string hint_;
+    HintTip tip_;
+};
+
+// A decorative two-way toggle switch with a caption at each end; it flips when
+// clicked and nothing reads it.
+class ToggleSwitchView : public QAbstractButton {
+public:
+    ToggleSwitchView(QString left, QString right, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QString left_, right_;
 };
 
 class KnobView : public QWidget, public SyncView {
@@ -145,6 +186,9 @@ public:
     bool Sync() override;
     // Sets the position from a point in widget coordinates (also used by tests).
     void SetFromPoint(const QPointF& pt);
+    // Pixel size of the scale labels and the position display.
+    void SetLabelPixelSize(int px);
+    int LabelPixelSize() const { return labelPx_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -161,6 +205,7 @@ private:
     int decimals_;
     QString unit_;
     double shown_ = -1;
+    int labelPx_ = 10;
 };
 
 class SliderView : public QSlider, public SyncView {
@@ -180,6 +225,9 @@ public:
     ReadoutView(Readout& r, int digits, int decimals, QString unit, bool segments, QWidget* parent);
     bool Sync() override;
     QString ShownText() const;
+    // Pixel size of the plain-digit text; 0 sizes it to the readout's height.
+    void SetTextPixelSize(int px);
+    int TextPixelSize() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -192,6 +240,7 @@ private:
     double value_ = 0;
     bool powered_ = true;
     bool first_ = true;
+    int textPx_ = 0;
 };
 
 class MotorView : public QWidget, public SyncView {
@@ -199,6 +248,7 @@ public:
     MotorView(MotorPicture& m, QWidget* parent);
     bool Sync() override;
     bool FanTurning() const { return spin_.isActive(); }
+    int FanInterval() const { return spin_.interval(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -208,6 +258,7 @@ private:
     QTimer spin_;
     double angle_ = 0;
     bool running_ = false;
+    int interval_ = 0;
 };
 
 class PictureView : public QWidget, public SyncView {
@@ -233,13 +284,14 @@ public:
     ComboView(ComboBox& c, QWidget* parent);
     bool Sync() override;
     std::function<void()> onChange;
+    void SetDefaultTip(QString tip) { tip_.SetDefault(*this, c_.hint, std::move(tip)); }
 
 private:
     ComboBox& c_;
     std::vector<std::string> items_;
     int index_ = -2;
-    std::string hint_;
     bool syncing_ = false;
+    HintTip tip_;
 };
 
 class CheckView : public QCheckBox, public SyncView {

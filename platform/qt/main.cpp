@@ -1,5 +1,6 @@
 // qd720sim: the simulator in a desktop window.
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QTabWidget>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include <system_error>
 
 #include "app/QD720SIM.h"
+#include "core/ParameterCatalogue.h"
 #include "platform/qt/HelpDialogs.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
@@ -24,8 +26,10 @@ bool DisplayAvailable() {
 }
 
 // QD720_SCREENSHOT_DIR: write a picture of each tab there, then one with the
-// main power on, then quit.
+// main power on and one with the drive running, then quit.
 void ScheduleScreenshots(qd::qt::MainWindow& w, const QString& dir) {
+    // The pointer out of the way, so no link shows its hover colour.
+    QCursor::setPos(0, 0);
     QTimer::singleShot(2500, &w, [&w, dir] {
         QDir().mkpath(dir);
         QTabWidget* tabs = w.Tabs();
@@ -38,7 +42,16 @@ void ScheduleScreenshots(qd::qt::MainWindow& w, const QString& dir) {
         w.Form().MainPower.on = true;
         QTimer::singleShot(1500, &w, [&w, dir] {
             w.grab().save(QStringLiteral("%1/power-on.png").arg(dir));
-            w.close();
+            // Then the drive running in LOCAL at 45 Hz.
+            qd::TSimForm& form = w.Form();
+            qd::StoreParameterValue(*form.data, 'D', '1', 1, 45.0f);
+            form.Run([&form] { form.LOREKEYClick(); });
+            if (!form.data->state.localMode) form.Run([&form] { form.LOREKEYClick(); });
+            form.Run([&form] { form.RunKeyClick(); });
+            QTimer::singleShot(9000, &w, [&w, dir] {
+                w.grab().save(QStringLiteral("%1/running.png").arg(dir));
+                w.close();
+            });
         });
     });
 }
