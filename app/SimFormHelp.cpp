@@ -1,6 +1,7 @@
 // The main window's stored flags, help, manuals, links and information windows.
 #include <filesystem>
 
+#include "app/Link.h"
 #include "app/SimForm.h"
 
 namespace qd {
@@ -19,7 +20,7 @@ void TSimForm::ReadLastRunVersion() {
 
 void TSimForm::AskRevisionHistory() {
     const std::filesystem::path rev =
-        std::filesystem::path(data->state.programFolder) / "QD720SIM_REV.RTF";
+        std::filesystem::path(data->state.programFolder) / kRevisionHistoryFile;
     std::error_code ec;
     if (!std::filesystem::exists(rev, ec) || lastRunVersion == kProgramVersion) return;
     if (platform.messages.Confirm(
@@ -33,16 +34,25 @@ void TSimForm::StoreLastRunVersion() {
     REGIST.WriteString("PROGRAM", "VERSION", kProgramVersion);
 }
 
-void TSimForm::HelpClick() {}
+void TSimForm::HelpClick() {
+    GetHelp(*this, kHelpContentsTopic);
+}
 
-void TSimForm::PDFClick() {}
+void TSimForm::PDFClick() {
+    OpenManual(*this, kQuickStartGuideFile);
+}
 
-void TSimForm::PDFClick2() {}
+void TSimForm::PDFClick2() {
+    OpenManual(*this, kCheatSheetFile);
+}
 
-void TSimForm::PDFClick3() {}
+void TSimForm::PDFClick3() {
+    OpenManual(*this, kTechnicalManualFile);
+}
 
+// Clicks the link, as the menu item does on the original.
 void TSimForm::btnHomePageClick() {
-    platform.shell.Open(URL.target);
+    ClickLink(URL, platform.shell, {});
 }
 
 void TSimForm::SimInfoClick() {

@@ -1,8 +1,8 @@
 #include "app/UpdateWindows.h"
 
 #include <algorithm>
-#include <filesystem>
 
+#include "app/HelpWindows.h"
 #include "app/SimForm.h"
 
 namespace qd {
@@ -110,8 +110,7 @@ void TPSetup::CtrlOKClick(TSimForm& form) {
 }
 
 void TPSetup::HelpClick(TSimForm& form) {
-    const auto file = std::filesystem::path(form.data->state.programFolder) / kHelpFileName;
-    form.platform.shell.ShowHelp(file.string(), "ProgramSetup");
+    GetHelp(form, kProgramSetupTopic);
 }
 
 void TPSetup::URLClick(TSimForm& form) {

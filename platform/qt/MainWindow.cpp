@@ -1,5 +1,7 @@
 #include "platform/qt/MainWindow.h"
 
+#include "app/HelpWindows.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -486,8 +488,8 @@ void MainWindow::BuildTerminalsTab(QWidget* page) {
                                QStringLiteral("Alternate Terminal Board"));
     alt->setToolTip(QStringLiteral("Show the alternate terminal board"));
     alt->onClick = [this] { Handler(&TSimForm::TerminalVersionClick); };
-    auto* url =
-        Add<LinkView>(page, QRect(252, 318, 396, 24), form_.URL, QString::fromLatin1(kHomePage));
+    auto* url = Add<LinkView>(page, QRect(252, 318, 396, 24), form_.URL, form_.platform.shell,
+                              QString::fromLatin1(kHomePage));
     url->setToolTip(QStringLiteral("Click here to visit our website"));
     url->onClick = [this] { Handler(&TSimForm::btnHomePageClick); };
 }
@@ -555,51 +557,44 @@ void MainWindow::BuildFaultsTab(QWidget* page) {
 }
 
 void MainWindow::BuildHelpTab(QWidget* page) {
-    struct Row {
-        Link& link;
-        const char* caption;
-        const char* text;
-        void (TSimForm::*handler)();
+    // The rows themselves (link, caption, text, handler) are the shell's; only
+    // their pictures and tips are the window's own.
+    struct Look {
         QColor band;
         const char* tag;
         const char* tip;
     };
-    const Row rows[] = {
-        {form_.URL1, "QD720 Quick Start Guide",
-         "QD720 Quick Start Guide shows mechanical installation, parameters and basic programming.",
-         &TSimForm::PDFClick, QColor(200, 30, 30), "PDF", "Open the Quick Start Guide (PDF)"},
-        {form_.URL4, "QD720 Cheat Sheet", "QD720 Cheat Sheet shows a step by step basic setup.",
-         &TSimForm::PDFClick2, QColor(200, 30, 30), "PDF", "Open the Cheat Sheet (PDF)"},
-        {form_.URL5, "QD720 Technical Manual",
-         "QD720 Technical Manual shows detailed parameter descriptions, keypad operations, wiring "
-         "diagrams and more.",
-         &TSimForm::PDFClick3, QColor(200, 30, 30), "PDF", "Open the Technical Manual (PDF)"},
-        {form_.URL2, "Program Help", "Detailed document explaining on how to use this program.",
-         &TSimForm::HelpClick, QColor(30, 90, 200), "?", "Open the program's help"},
-        {form_.URL3, "Check for Updates",
-         "Check if an update of this software is available. (Requires internet connection).",
-         &TSimForm::CheckforUpdatesClick, QColor(30, 150, 60), "\u2191",
-         "Check for a newer version of this program"},
+    const Look looks[] = {
+        {QColor(200, 30, 30), "PDF", "Open the Quick Start Guide (PDF)"},
+        {QColor(200, 30, 30), "PDF", "Open the Cheat Sheet (PDF)"},
+        {QColor(200, 30, 30), "PDF", "Open the Technical Manual (PDF)"},
+        {QColor(30, 90, 200), "?", "Open the program's help"},
+        {QColor(30, 150, 60), "\u2191", "Check for a newer version of this program"},
     };
-    for (int i = 0; i < 5; ++i) {
-        const Row& r = rows[i];
-        const int y = 14 + i * 66;
-        const auto handler = r.handler;
-        auto* icon = new IconButton(r.band, r.tag, page);
-        icon->setGeometry(12, y, 34, 44);
-        icon->setObjectName(QString::fromStdString(r.link.name) + QStringLiteral("Icon"));
-        icon->setToolTip(QString::fromLatin1(r.tip));
-        connect(icon, &QAbstractButton::clicked, this, [this, handler] { Handler(handler); });
-        auto* link =
-            Add<LinkView>(page, QRect(58, y, 400, 20), r.link, QString::fromLatin1(r.caption));
+    const std::vector<HelpTabRow>& rows = HelpTabRows();
+    for (size_t i = 0; i < rows.size() && i < std::size(looks); ++i) {
+        const HelpTabRow& r = rows[i];
+        const Look& look = looks[i];
+        const int y = 14 + static_cast<int>(i) * 66;
+        const auto handler = r.click;
+        Link& plain = form_.*r.link;
+        auto* link = Add<LinkView>(page, QRect(58, y, 400, 20), plain, form_.platform.shell,
+                                   QString::fromLatin1(r.caption));
         link->onClick = [this, handler] { Handler(handler); };
-        link->setToolTip(QString::fromLatin1(r.tip));
-        auto* text = Caption(page, QRect(58, y + 20, 590, 36), QString::fromLatin1(r.text), 11);
+        link->setToolTip(QString::fromLatin1(look.tip));
+        auto* icon = new IconButton(look.band, look.tag, page);
+        icon->setGeometry(12, y, 34, 44);
+        icon->setObjectName(QString::fromStdString(plain.name) + QStringLiteral("Icon"));
+        icon->setToolTip(QString::fromLatin1(look.tip));
+        connect(icon, &QAbstractButton::clicked, link, [link] { link->Click(); });
+        auto* text =
+            Caption(page, QRect(58, y + 20, 590, 36), QString::fromLatin1(r.description), 11);
         static_cast<QLabel*>(text)->setWordWrap(true);
         static_cast<QLabel*>(text)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    auto* pdf = Add<LinkView>(page, QRect(0, 0, 10, 10), form_.PDFLINK, QString());
-    pdf->hoverColour = Qt::black;
+    auto* pdf =
+        Add<LinkView>(page, QRect(0, 0, 10, 10), form_.PDFLINK, form_.platform.shell, QString());
+    pdf->hoverColor = Qt::black;
     pdf->hide();
 }
 

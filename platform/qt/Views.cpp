@@ -657,40 +657,4 @@ bool CheckView::Sync() {
     return Changed();
 }
 
-LinkView::LinkView(Link& l, const QString& caption, QWidget* parent) : QLabel(parent), l_(l) {
-    setObjectName(Q(l.name));
-    setCursor(Qt::PointingHandCursor);
-    QFont f = font();
-    f.setUnderline(true);
-    setFont(f);
-    Colour(Qt::blue);
-    setText(caption);
-    caption_ = l.caption;
-    if (!caption_.empty()) setText(Q(caption_));
-}
-
-void LinkView::Colour(const QColor& c) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, c);
-    setPalette(pal);
-}
-
-bool LinkView::Sync() {
-    if (l_.caption == caption_) return false;
-    caption_ = l_.caption;
-    if (!caption_.empty()) setText(Q(caption_));
-    return Changed();
-}
-
-void LinkView::mouseReleaseEvent(QMouseEvent* e) {
-    if (onClick && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        onClick();
-}
-void LinkView::enterEvent(QEnterEvent*) {
-    Colour(hoverColour);
-}
-void LinkView::leaveEvent(QEvent*) {
-    Colour(Qt::blue);
-}
-
 }  // namespace qd::qt

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/Controls.h"
+#include "platform/qt/LinkLabel.h"
 
 namespace qd::qt {
 
@@ -305,22 +306,14 @@ private:
     bool shown_ = false;
 };
 
-class LinkView : public QLabel, public SyncView {
+// A link label kept in step with its plain object by the window's refresh.
+class LinkView : public LinkLabel, public SyncView {
 public:
-    LinkView(Link& l, const QString& caption, QWidget* parent);
-    bool Sync() override;
-    std::function<void()> onClick;
-    QColor hoverColour{Qt::red};
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void enterEvent(QEnterEvent* e) override;
-    void leaveEvent(QEvent* e) override;
-
-private:
-    void Colour(const QColor& c);
-    Link& l_;
-    std::string caption_;
+    LinkView(Link& l, DesktopShell& shell, const QString& caption, QWidget* parent)
+        : LinkLabel(l, shell, parent) {
+        if (l.caption.empty()) setText(caption);
+    }
+    bool Sync() override { return LinkLabel::Sync() && Changed(); }
 };
 
 }  // namespace qd::qt
