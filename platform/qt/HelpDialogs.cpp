@@ -1,5 +1,7 @@
 #include "platform/qt/HelpDialogs.h"
 
+#include "platform/qt/DialogParts.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -20,18 +22,6 @@
 namespace qd::qt {
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QPushButton* Button(QWidget* parent, const DialogButton& b) {
-    auto* button = new QPushButton(Q(b.caption), parent);
-    button->setObjectName(Q(b.name));
-    if (!b.hint.empty()) button->setToolTip(Q(b.hint));
-    button->setAutoDefault(false);
-    return button;
-}
 
 // Over the window that is in front: a dialog opened from a dialog stays on top.
 QWidget* Owner(QWidget* parent) {

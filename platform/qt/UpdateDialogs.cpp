@@ -1,5 +1,7 @@
 #include "platform/qt/UpdateDialogs.h"
 
+#include "platform/qt/DialogParts.h"
+
 #include <QCheckBox>
 #include <QDialog>
 #include <QEvent>
@@ -17,18 +19,6 @@
 namespace qd::qt {
 
 namespace {
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QPushButton* Button(QWidget* parent, const DialogButton& b) {
-    auto* button = new QPushButton(Q(b.caption), parent);
-    button->setObjectName(Q(b.name));
-    if (!b.hint.empty()) button->setToolTip(Q(b.hint));
-    button->setAutoDefault(false);
-    return button;
-}
 
 QPushButton* LinkButton(QWidget* parent, const Link& link) {
     auto* button = new QPushButton(Q(link.caption), parent);
